@@ -2,26 +2,6 @@
 
 namespace almanacco {
 
-namespace {
-constexpr std::array<std::array<char, 2>, 32> kNumeri = [] {
-  std::array<std::array<char, 2>, 32> testi{};
-  for (std::size_t n = 0; n < testi.size(); ++n) {
-    if (n < 10) {
-      testi[n] = {static_cast<char>('0' + n), '\0'};
-    } else {
-      testi[n] = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
-    }
-  }
-  return testi;
-}();
-}  // namespace
-
-std::string_view numeroInLettere(int n) {
-  if (n < 0 || n >= static_cast<int>(kNumeri.size())) return {};
-  const auto& testo = kNumeri[static_cast<std::size_t>(n)];
-  return {testo.data(), n < 10 ? 1U : 2U};
-}
-
 std::vector<EtichettaIniziale> etichetteDelMotore() {
   using namespace nomi;
   namespace c = creazione;

@@ -1,0 +1,47 @@
+#include "ControlloTwips.h"
+
+#include <cmath>
+
+namespace almanacco {
+
+ControlloTwips::ControlloTwips(QWidget* parent, double twipsPerPixel)
+    : QWidget(parent), twipsPerPixel_(twipsPerPixel) {
+  setFocusPolicy(Qt::NoFocus);
+}
+
+void ControlloTwips::setLeft(float twips) {
+  left_ = twips;
+  posiziona();
+}
+void ControlloTwips::setTop(float twips) {
+  top_ = twips;
+  posiziona();
+}
+void ControlloTwips::setWidth(float twips) {
+  width_ = twips;
+  posiziona();
+}
+void ControlloTwips::setHeight(float twips) {
+  height_ = twips;
+  posiziona();
+}
+
+void ControlloTwips::setRettangolo(float left, float top, float width, float height) {
+  left_ = left;
+  top_ = top;
+  width_ = width;
+  height_ = height;
+  posiziona();
+}
+
+void ControlloTwips::posiziona() {
+  const auto pixel = [this](double twips) {
+    return static_cast<int>(std::lround(twips / twipsPerPixel_));
+  };
+  const int x = pixel(left_);
+  const int y = pixel(top_);
+  setGeometry(x, y, std::max(0, pixel(double{left_} + width_) - x),
+              std::max(0, pixel(double{top_} + height_) - y));
+}
+
+}  // namespace almanacco

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "ControlloTwips.h"
+#include "etichette.h"
+
+namespace almanacco {
+
+// A label: a caption centred at the top of its rectangle, wrapping at word boundaries,
+// on its background colour when opaque. It never takes the focus; a left click on it
+// while shown calls its click handler.
+class Etichetta final : public ControlloTwips {
+ public:
+  Etichetta(QWidget* parent, double twipsPerPixel);
+
+  const QString& Caption() const { return caption_; }
+  void setCaption(const QString& caption);
+  Color BackColor() const { return sfondo_; }
+  void setBackColor(Color colore);
+  Color ForeColor() const { return testo_; }
+  void setForeColor(Color colore);
+  bool opaca() const { return opaca_; }
+  void setOpaca(bool opaca);
+  bool bordo() const { return bordo_; }
+  void setBordo(bool bordo);
+  float FontSize() const { return fontSize_; }
+  void setFontSize(float punti);
+  // The face as the layout names it; the desktop substitutes a face with its metrics.
+  void setFaccia(const QString& faccia, const QString& sostituto);
+
+  void setAlClick(std::function<void()> alClick) { alClick_ = std::move(alClick); }
+
+ protected:
+  void paintEvent(QPaintEvent* evento) override;
+  void mousePressEvent(QMouseEvent* evento) override;
+  void mouseReleaseEvent(QMouseEvent* evento) override;
+  void resizeEvent(QResizeEvent* evento) override;
+  void changeEvent(QEvent* evento) override;
+
+ private:
+  QString caption_;
+  Color sfondo_ = kBianco;
+  Color testo_ = kTestoPulsante;
+  bool opaca_ = true;
+  bool bordo_ = false;
+  bool premuta_ = false;
+  float fontSize_ = 0;
+  std::function<void()> alClick_;
+  // The font the caption is drawn with: the label's own, or a little smaller when the
+  // wrapped caption would not fit in the rectangle. Worked out again at the next paint
+  // after the caption, the font or the size changes.
+  std::optional<QFont> fontDisegno_;
+};
+
+}  // namespace almanacco
