@@ -1,0 +1,236 @@
+// A user at the window: real mouse clicks on the cells and real key presses.
+#include <QTest>
+#include <chrono>
+
+#include "prova.h"
+
+using namespace almanacco;
+using namespace almanacco::nomi;
+using almanacco::prova::Finestra;
+
+namespace {
+using Indici = std::vector<int>;
+
+// A left click on a cell, as a user makes it: only a shown cell can be clicked.
+void clicca(Finestra& f, LabelId id) {
+  auto& cella = f.cella(id);
+  QVERIFY2(cella.isVisibleTo(&f.form), "a hidden cell cannot be clicked");
+  QTest::mouseClick(&cella, Qt::LeftButton);
+}
+
+// Clicks the cells of a whole date: century, decade, unit, month, day.
+void componi(Finestra& f, int giorno, int mese, int anno) {
+  clicca(f, lblSecolo(static_cast<std::int16_t>(anno / 100 - 14)));
+  clicca(f, lblDecine(static_cast<std::int16_t>(anno / 10 % 10)));
+  clicca(f, lblUnità(static_cast<std::int16_t>(anno % 10)));
+  clicca(f, lblMese(static_cast<std::int16_t>(mese)));
+  clicca(f, lblGiorni(static_cast<std::int16_t>(giorno)));
+}
+
+std::vector<int> mostrati(const Finestra& f) {
+  std::vector<int> giorni;
+  for (std::int16_t d = 29; d <= 31; ++d)
+    if (!f.cella(lblGiorni(d)).isHidden()) giorni.push_back(d);
+  return giorni;
+}
+
+QString settimanaGregoriana(int giorno, int mese, int anno) {
+  using namespace std::chrono;
+  static const char* nomi[] = {"Domenica", "Lunedì",  "Martedì", "Mercoledì",
+                               "Giovedì",  "Venerdì", "Sabato"};
+  const year_month_day data{year{anno}, month{static_cast<unsigned>(mese)},
+                            day{static_cast<unsigned>(giorno)}};
+  return QString::fromUtf8(nomi[weekday{sys_days{data}}.c_encoding()]);
+}
+}  // namespace
+
+class TestClick : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    finestra_ = std::make_unique<Finestra>(Data{8, 12, 2026});
+    finestra_->form.show();
+  }
+  void cleanup() { finestra_.reset(); }
+
+  void composes15June1957() {
+    auto& f = *finestra_;
+    componi(f, 15, 6, 1957);
+    QCOMPARE(f[lblNomeCompleto], std::string("15 Giugno 1957: Sabato"));
+    const char* intestazione[] = {"S", "D", "L", "Ma", "Me", "G", "V"};
+    for (std::int16_t c = 1; c <= 7; ++c) {
+      QCOMPARE(f[lblNome(c)], std::string(intestazione[c - 1]));
+      QCOMPARE(f.cella(lblNome(c)).ForeColor(), c == 2 ? kRossoScuro : kNero);
+    }
+    for (std::int16_t d = 1; d <= 31; ++d)
+      QCOMPARE(f.cella(lblGiorni(d)).ForeColor(), (d - 1) % 7 == 1 ? kRossoScuro : kNero);
+    QCOMPARE(f.evidenziate(lblGiorni), Indici{15});
+    QCOMPARE(f.evidenziate(lblMese), Indici{6});
+    QCOMPARE(f.evidenziate(lblSecolo), Indici{5});
+    QCOMPARE(f.evidenziate(lblDecine), Indici{5});
+    QCOMPARE(f.evidenziate(lblUnità), Indici{7});
+  }
+
+  // Any order of the five clicks gives the same date.
+  void theOrderOfClicksDoesNotMatter_data() {
+    QTest::addColumn<QList<int>>("ordine");  // 0 century, 1 decade, 2 unit, 3 month, 4 day
+    QTest::newRow("day first") << QList<int>{4, 3, 0, 1, 2};
+    QTest::newRow("unit first") << QList<int>{2, 4, 1, 3, 0};
+    QTest::newRow("month last") << QList<int>{1, 0, 4, 2, 3};
+  }
+  void theOrderOfClicksDoesNotMatter() {
+    QFETCH(QList<int>, ordine);
+    auto& f = *finestra_;
+    const LabelId celle[] = {lblSecolo(3), lblDecine(8), lblUnità(2), lblMese(10), lblGiorni(15)};
+    for (const int i : ordine) clicca(f, celle[i]);
+    // 15 October 1782 lies outside the Gregorian span of the cycle: the cycle answers.
+    QCOMPARE(f[lblNomeCompleto], std::string("15 Ottobre 1782: Domenica"));
+  }
+
+  void everyMonthOfAYearAgreesWithTheGregorianCalendar() {
+    auto& f = *finestra_;
+    for (const int anno : {1900, 1957, 2000, 2024, 2099})
+      for (int mese = 1; mese <= 12; ++mese)
+        for (const int giorno : {1, 13, 28}) {
+          if (anno == 1900 && mese < 3) continue;  // before the cycle meets the calendar
+          componi(f, giorno, mese, anno);
+          const QString riga = QString::fromStdString(f[lblNomeCompleto]);
+          QVERIFY2(riga.endsWith(": " + settimanaGregoriana(giorno, mese, anno)), qPrintable(riga));
+        }
+  }
+
+  void monthLengths_data() {
+    QTest::addColumn<int>("anno");
+    QTest::addColumn<int>("giornoPrima");
+    QTest::addColumn<int>("mesePrima");
+    QTest::addColumn<int>("mese");
+    QTest::addColumn<Indici>("visibili");
+    QTest::addColumn<int>("giornoDopo");
+    QTest::addColumn<QString>("riga");
+    QTest::newRow("31 January to April")
+        << 2024 << 31 << 1 << 4 << Indici{29, 30} << 1 << "1 Aprile 2024: Lunedì";
+    QTest::newRow("30 March to April keeps the 30th")
+        << 2024 << 30 << 3 << 4 << Indici{29, 30} << 30 << "30 Aprile 2024: Martedì";
+    QTest::newRow("February of a leap year")
+        << 2024 << 30 << 1 << 2 << Indici{29} << 1 << "1 Febbraio 2024: Giovedì";
+    QTest::newRow("29 January to a leap February")
+        << 2024 << 29 << 1 << 2 << Indici{29} << 29 << "29 Febbraio 2024: Giovedì";
+    QTest::newRow("February of a common year")
+        << 2023 << 29 << 1 << 2 << Indici{} << 1 << "1 Febbraio 2023: Mercoledì";
+    QTest::newRow("February 1900 has a 29th")
+        << 1900 << 10 << 1 << 2 << Indici{29} << 10 << "10 Febbraio 1900: Venerdì";
+    QTest::newRow("February 2100 has a 29th")
+        << 2100 << 10 << 1 << 2 << Indici{29} << 10 << "10 Febbraio 2100: Mercoledì";
+    QTest::newRow("March after February shows them all")
+        << 2023 << 5 << 2 << 3 << Indici{29, 30, 31} << 5 << "5 Marzo 2023: Domenica";
+  }
+  void monthLengths() {
+    QFETCH(int, anno);
+    QFETCH(int, giornoPrima);
+    QFETCH(int, mesePrima);
+    QFETCH(int, mese);
+    QFETCH(Indici, visibili);
+    QFETCH(int, giornoDopo);
+    QFETCH(QString, riga);
+    auto& f = *finestra_;
+    componi(f, giornoPrima, mesePrima, anno);
+    clicca(f, lblMese(static_cast<std::int16_t>(mese)));
+    QCOMPARE(mostrati(f), visibili);
+    QCOMPARE(f.evidenziate(lblGiorni), Indici{giornoDopo});
+    QCOMPARE(f[lblGiornoSel], std::to_string(giornoDopo));
+    QCOMPARE(f[lblFinale(0)], std::to_string(giornoDopo));
+    QCOMPARE(QString::fromStdString(f[lblNomeCompleto]), riga);
+  }
+
+  void aNewYearKeepsTheDaysOfTheLastMonthClick() {
+    auto& f = *finestra_;
+    componi(f, 29, 2, 2024);
+    clicca(f, lblUnità(3));
+    QCOMPARE(mostrati(f), Indici{29});
+    QCOMPARE(f.evidenziate(lblGiorni), Indici{29});
+    QCOMPARE(f[lblNomeCompleto], std::string("29 Febbraio 2023: Mercoledì"));
+  }
+
+  void aHiddenDayTakesNoClick() {
+    auto& f = *finestra_;
+    componi(f, 10, 2, 2023);
+    const std::string prima = f[lblNomeCompleto];
+    // Where day 30 was, the click falls on the window behind it.
+    QTest::mouseClick(&f.form, Qt::LeftButton, {}, f.cella(lblGiorni(30)).geometry().center());
+    QCOMPARE(f[lblNomeCompleto], prima);
+    QCOMPARE(f.evidenziate(lblGiorni), Indici{10});
+  }
+
+  void clickingTheSelectedCellAgain() {
+    auto& f = *finestra_;
+    componi(f, 31, 1, 2024);
+    for (const LabelId id : {lblMese(1), lblGiorni(31), lblSecolo(6), lblDecine(2), lblUnità(4)})
+      clicca(f, id);
+    QCOMPARE(f.evidenziate(lblMese), Indici{1});
+    QCOMPARE(f.evidenziate(lblGiorni), Indici{31});
+    QCOMPARE(f.evidenziate(lblUnità), Indici{4});
+    QCOMPARE(f[lblNomeCompleto], std::string("31 Gennaio 2024: Mercoledì"));
+  }
+
+  void aDayClickLeavesTheHeader() {
+    auto& f = *finestra_;
+    componi(f, 1, 6, 1957);
+    // Put a header the month does not have; a day click must read it, not rebuild it.
+    f.cella(lblNome(3)).setCaption("G");
+    clicca(f, lblGiorni(17));
+    QCOMPARE(f[lblNome(3)], std::string("G"));
+    QCOMPARE(f[lblNomeCompleto], std::string("17 Giugno 1957: Giovedì"));
+  }
+
+  void aRightClickDoesNothing() {
+    auto& f = *finestra_;
+    QTest::mouseClick(&f.cella(lblGiorni(20)), Qt::RightButton);
+    QCOMPARE(f.evidenziate(lblGiorni), Indici{8});
+  }
+
+  void theFirstCenturyClickAfterAStartWithoutOne() {
+    Finestra f({4, 5, 2300});
+    f.form.show();
+    QCOMPARE(f.evidenziate(lblSecolo), Indici{});
+    clicca(f, lblSecolo(8));
+    QCOMPARE(f.evidenziate(lblSecolo), Indici{8});
+    QCOMPARE(f[lblAnno], std::string("2200"));
+  }
+
+  void keys_data() {
+    QTest::addColumn<int>("tasto");
+    QTest::addColumn<int>("modificatori");
+    QTest::addColumn<bool>("chiude");
+    QTest::newRow("Enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << true;
+    QTest::newRow("Shift+Enter") << int(Qt::Key_Return) << int(Qt::ShiftModifier) << true;
+    QTest::newRow("Ctrl+Enter") << int(Qt::Key_Return) << int(Qt::ControlModifier) << true;
+    QTest::newRow("Escape") << int(Qt::Key_Escape) << int(Qt::NoModifier) << false;
+    QTest::newRow("Space") << int(Qt::Key_Space) << int(Qt::NoModifier) << false;
+    QTest::newRow("a letter") << int(Qt::Key_Q) << int(Qt::NoModifier) << false;
+    QTest::newRow("a digit") << int(Qt::Key_1) << int(Qt::NoModifier) << false;
+    QTest::newRow("F4") << int(Qt::Key_F4) << int(Qt::AltModifier) << false;
+  }
+  void keys() {
+    QFETCH(int, tasto);
+    QFETCH(int, modificatori);
+    QFETCH(bool, chiude);
+    auto& f = *finestra_;
+    QTest::keyClick(&f.form, static_cast<Qt::Key>(tasto), Qt::KeyboardModifiers(modificatori));
+    QCOMPARE(f.form.isVisible(), !chiude);
+  }
+
+  void theHiddenExitLabelClosesLikeEnter() {
+    auto& f = *finestra_;
+    QVERIFY(f.cella(Label2).isHidden());
+    f.form.Label2_Click();
+    QVERIFY(!f.form.isVisible());
+  }
+
+ private:
+  std::unique_ptr<Finestra> finestra_;
+};
+
+QTEST_MAIN(TestClick)
+#include "clicks_test.moc"

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QTest>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Etichetta.h"
+#include "Piattaforma.h"
+#include "frmAlmanacco.h"
+
+namespace almanacco::prova {
+
+// A window opened on a chosen day and screen. The screen defaults to the one the
+// layout was drawn for, 1024 x 768 pixels at 15 twips a pixel.
+struct Finestra {
+  explicit Finestra(Data oggi, std::optional<SchermoTwips> schermo = SchermoTwips{15360, 11520})
+      : piattaforma(oggi, schermo), form(piattaforma) {}
+
+  std::string operator[](LabelId id) const {
+    const auto* e = form.etichetta(id);
+    return e ? e->Caption().toStdString() : "<no such label>";
+  }
+  Etichetta& cella(LabelId id) const {
+    auto* e = form.etichetta(id);
+    if (e == nullptr) qFatal("no label %s(%d)", id.name.data(), id.index);
+    return *e;
+  }
+  // The indices of a group's cells that carry the selected background.
+  std::vector<int> evidenziate(Nome gruppo) const {
+    std::vector<int> indici;
+    for (std::int16_t i = 0; i <= 31; ++i)
+      if (const auto* e = form.etichetta(gruppo(i)); e && e->BackColor() == kRosa)
+        indici.push_back(i);
+    return indici;
+  }
+
+  PiattaformaFissa piattaforma;
+  frmAlmanacco form;
+};
+
+inline char* toString(const std::vector<int>& v) {
+  QByteArray testo = "{";
+  for (const int i : v) testo += QByteArray::number(i) + ' ';
+  return qstrdup(testo + "}");
+}
+
+}  // namespace almanacco::prova
