@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "Piattaforma.h"
 #include "Record.h"
+#include "frmAlmanacco.h"
 
 namespace almanacco {
 
@@ -47,6 +49,22 @@ void registraProgramma() {
   QApplication::setApplicationName(QString::fromUtf8(record::kNome));
   QApplication::setApplicationVersion(QString::fromUtf8(record::kVersione));
   QApplication::setDesktopFileName(QString::fromUtf8(record::kId));
+}
+
+int eseguiProgramma(int& argc, char* argv[],
+                    const std::function<void(QApplication&, QWidget&)>& primaDiAttendere) {
+  if (!displayDisponibile()) return senzaDisplay();
+  sorvegliaAvvio();
+  QApplication applicazione(argc, argv);
+  fineAvvio();
+  registraProgramma();
+
+  const PiattaformaDiSistema piattaforma;
+  frmAlmanacco finestra(piattaforma);
+  finestra.show();
+  finestra.activateWindow();
+  if (primaDiAttendere) primaDiAttendere(applicazione, finestra);
+  return QApplication::exec();
 }
 
 }  // namespace almanacco

@@ -1,0 +1,140 @@
+// Seeded random clicks on the shown cells, each checked against a model of the window
+// written here from the calendar itself (std::chrono), not from the engine's tables.
+//   ALMANACCO_SOAK_CLICKS  how many clicks (default 20000)
+//   ALMANACCO_SOAK_SEED    the seed (default 1957)
+#include <QTest>
+#include <chrono>
+#include <random>
+
+#include "prova.h"
+
+using namespace almanacco;
+using namespace almanacco::nomi;
+using almanacco::prova::Finestra;
+
+namespace {
+
+const char* const kSettimana[] = {"Lunedì",  "Martedì", "Mercoledì", "Giovedì",
+                                  "Venerdì", "Sabato",  "Domenica"};
+const char* const kAbbreviata[] = {"L", "Ma", "Me", "G", "V", "S", "D"};
+const char* const kMesi[] = {"Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
+                             "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
+
+long daAmbiente(const char* nome, long predefinito) {
+  const QByteArray valore = qgetenv(nome);
+  bool ok = false;
+  const long n = valore.toLong(&ok);
+  return ok && n > 0 ? n : predefinito;
+}
+
+// What the window should show, kept from the clicks alone.
+struct Modello {
+  int giorno, mese, secolo, decina, unità;  // secolo 0: none selected
+  int mostratiFinoA = 31;                   // the last day cell shown
+
+  int anno() const { return (secolo ? (secolo + 14) * 100 : 0) + decina * 10 + unità; }
+
+  // Monday = 0. Gregorian from 1 March 1900 to 28 February 2100; elsewhere the year
+  // borrows the calendar of the year 2016 + year mod 28, as a perpetual calendar does.
+  int primoDelMese() const {
+    using namespace std::chrono;
+    const int a = anno();
+    const bool gregoriano =
+        (a > 1900 || (a == 1900 && mese >= 3)) && (a < 2100 || (a == 2100 && mese < 3));
+    const int usato = gregoriano ? a : 2016 + a % 28;
+    const year_month_day primo{year{usato}, month{static_cast<unsigned>(mese)}, day{1}};
+    return static_cast<int>((weekday{sys_days{primo}}.c_encoding() + 6) % 7);
+  }
+
+  void clickMese(int m) {
+    mese = m;
+    static const int lunghezze[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    mostratiFinoA = lunghezze[m - 1] + (m == 2 && anno() % 4 == 0 ? 1 : 0);
+    if (giorno > mostratiFinoA) giorno = 1;
+  }
+};
+
+}  // namespace
+
+class TestSoak : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void randomClicksKeepTheWindowTrue() {
+    const long clicks = daAmbiente("ALMANACCO_SOAK_CLICKS", 20000);
+    const auto seme = static_cast<std::uint32_t>(daAmbiente("ALMANACCO_SOAK_SEED", 1957));
+    std::mt19937 caso(seme);
+    // Start-up on 29 February 2024, so the first month click may move the day.
+    Finestra f({29, 2, 2024});
+    f.form.show();
+    Modello m{29, 2, 6, 2, 4};
+    m.mostratiFinoA = 31;  // start-up shows every day cell
+
+    for (long n = 0; n < clicks; ++n) {
+      const int gruppo = std::uniform_int_distribution<int>(0, 4)(caso);
+      LabelId cella;
+      switch (gruppo) {
+        case 0:
+          m.giorno = std::uniform_int_distribution<int>(1, m.mostratiFinoA)(caso);
+          cella = lblGiorni(static_cast<std::int16_t>(m.giorno));
+          break;
+        case 1: {
+          const int mese = std::uniform_int_distribution<int>(1, 12)(caso);
+          m.clickMese(mese);
+          cella = lblMese(static_cast<std::int16_t>(mese));
+          break;
+        }
+        case 2:
+          m.secolo = std::uniform_int_distribution<int>(1, 8)(caso);
+          cella = lblSecolo(static_cast<std::int16_t>(m.secolo));
+          break;
+        case 3:
+          m.decina = std::uniform_int_distribution<int>(0, 9)(caso);
+          cella = lblDecine(static_cast<std::int16_t>(m.decina));
+          break;
+        default:
+          m.unità = std::uniform_int_distribution<int>(0, 9)(caso);
+          cella = lblUnità(static_cast<std::int16_t>(m.unità));
+          break;
+      }
+      QTest::mouseClick(&f.cella(cella), Qt::LeftButton);
+      confronta(f, m, n, seme);
+      if (QTest::currentTestFailed()) return;
+    }
+    qInfo("%ld clicks with seed %u: every one as the model says", clicks, seme);
+  }
+
+ private:
+  static void confronta(const Finestra& f, const Modello& m, long n, std::uint32_t seme) {
+    const QByteArray dove = "click " + QByteArray::number(static_cast<qlonglong>(n)) + ", seed " +
+                            QByteArray::number(seme) + ", date " + QByteArray::number(m.giorno) +
+                            '/' + QByteArray::number(m.mese) + '/' + QByteArray::number(m.anno());
+    using Indici = std::vector<int>;
+    QVERIFY2(f.evidenziate(lblGiorni) == Indici{m.giorno}, dove);
+    QVERIFY2(f.evidenziate(lblMese) == Indici{m.mese}, dove);
+    QVERIFY2(f.evidenziate(lblSecolo) == Indici{m.secolo}, dove);
+    QVERIFY2(f.evidenziate(lblDecine) == Indici{m.decina}, dove);
+    QVERIFY2(f.evidenziate(lblUnità) == Indici{m.unità}, dove);
+
+    const int primo = m.primoDelMese();
+    const int colonnaDomenica = (6 - primo) % 7 + 1;
+    for (std::int16_t c = 1; c <= 7; ++c) {
+      QVERIFY2(f[lblNome(c)] == kAbbreviata[(primo + c - 1) % 7], dove);
+      QVERIFY2((f.cella(lblNome(c)).ForeColor() == kRossoScuro) == (c == colonnaDomenica), dove);
+    }
+    for (std::int16_t d = 1; d <= 31; ++d) {
+      const bool domenica = (d - 1) % 7 + 1 == colonnaDomenica;
+      QVERIFY2(f.cella(lblGiorni(d)).ForeColor() == (domenica ? kRossoScuro : kNero), dove);
+      QVERIFY2(f.cella(lblGiorni(d)).isHidden() == (d > m.mostratiFinoA), dove);
+    }
+    // A day the month lacks still names the weekday of its column.
+    const std::string riga = std::to_string(m.giorno) + " " + kMesi[m.mese - 1] + " " +
+                             std::to_string(m.anno()) + ": " +
+                             kSettimana[(primo + m.giorno - 1) % 7];
+    QVERIFY2(f[lblNomeCompleto] == riga,
+             dove + ": " + QByteArray::fromStdString(f[lblNomeCompleto]));
+  }
+};
+
+QTEST_MAIN(TestSoak)
+#include "soak_test.moc"
