@@ -256,10 +256,11 @@ void frmAlmanacco::AdattaSchermo() {
   if (!schermo || !(schermo->larghezza > 0) || !(schermo->altezza > 0) ||
       !std::isfinite(schermo->larghezza) || !std::isfinite(schermo->altezza))
     return;
-  const double verticale = schermo->altezza / 11520.0;
-  const double orizzontale = schermo->larghezza / 15360.0;
+  const double verticale = schermo->altezza / kAltezzaProgetto;
+  const double orizzontale = schermo->larghezza / kLarghezzaProgetto;
   // Fonts grow and shrink less than the geometry does.
-  const double caratteri = schermo->altezza / 13000.0;
+  constexpr double kDivisoreCaratteri = 13000;
+  const double caratteri = schermo->altezza / kDivisoreCaratteri;
 
   height_ = static_cast<float>(height_ * verticale);
   width_ = static_cast<float>(width_ * orizzontale);

@@ -100,14 +100,5 @@ TEST(BadCaptions, AnUnknownDayOrHeaderKeepsTheWeekdayPiece) {
   }
 }
 
-TEST(BadCaptions, AnUnknownCenturyLeavesATwoDigitYear) {
-  for (const auto& testo : testiCattivi()) {
-    Motore m = giugno1957();
-    m.scrivi(lblSecoloSel, testo);
-    m.calendario.ComponiAnno();
-    EXPECT_EQ(m[lblAnno], "57") << '"' << testo << '"';
-  }
-}
-
 }  // namespace
 }  // namespace almanacco::prova

@@ -36,29 +36,5 @@ TEST(ComeIntero, ConvertsOnlyWholeDecimalTextsInTheSixteenBitRange) {
   for (const auto& caso : casi) EXPECT_EQ(comeIntero(caso.testo), caso.valore) << caso.testo;
 }
 
-TEST(NumeroTra, MatchesTheExactDecimalTextOnly) {
-  const struct {
-    std::string testo;
-    int lo, hi;
-    std::optional<int> valore;
-  } casi[] = {
-      {"1", 1, 12, 1},
-      {"10", 1, 12, 10},
-      {"12", 1, 12, 12},
-      {"13", 1, 12, std::nullopt},
-      {"0", 1, 12, std::nullopt},
-      {"0", 0, 9, 0},
-      {"01", 1, 31, std::nullopt},
-      {" 1", 1, 31, std::nullopt},
-      {"1 ", 1, 31, std::nullopt},
-      {"-1", -5, 5, std::nullopt},
-      {"", 0, 9, std::nullopt},
-      {"31", 1, 31, 31},
-      {"100000", 0, 32767, std::nullopt},
-  };
-  for (const auto& caso : casi)
-    EXPECT_EQ(numeroTra(caso.testo, caso.lo, caso.hi), caso.valore) << '"' << caso.testo << '"';
-}
-
 }  // namespace
 }  // namespace almanacco
