@@ -20,8 +20,8 @@ struct Controllo {
   float left = 0, top = 0, width = 0, height = 0;  // twips, from the container's corner
   Faccia faccia = Faccia::Arial;
   float punti = 14.25F;
-  Color sfondo = kBianco;  // a label's background, a filled shape's fill
-  Color testo = kTestoPulsante;
+  Color sfondo = kBianco;        // a label's background, a filled shape's fill
+  Color testo = kTestoPulsante;  // a label's text, a shape's outline
   bool opaca = true;
   bool visibile = true;
   bool inFrame1 = false;  // placed in Frame1 rather than on the window

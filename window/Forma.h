@@ -11,8 +11,10 @@ namespace almanacco {
 // optional solid fill.
 class Forma final : public ControlloTwips {
  public:
-  Forma(QWidget* parent, double twipsPerPixel, int spessore, std::optional<Color> riempimento);
+  Forma(QWidget* parent, double twipsPerPixel, Color linea, int spessore,
+        std::optional<Color> riempimento);
 
+  Color linea() const { return linea_; }
   int spessore() const { return spessore_; }
   std::optional<Color> riempimento() const { return riempimento_; }
 
@@ -20,6 +22,7 @@ class Forma final : public ControlloTwips {
   void paintEvent(QPaintEvent* evento) override;
 
  private:
+  Color linea_;
   int spessore_;
   std::optional<Color> riempimento_;
 };

@@ -82,7 +82,7 @@ frmAlmanacco::frmAlmanacco(const Piattaforma& piattaforma, QWidget* parent)
         controllo = frame1 = new ControlloTwips(contenitore, twipsPerPixel_);
         break;
       case Tipo::Forma:
-        controllo = new Forma(contenitore, twipsPerPixel_, riga.spessore,
+        controllo = new Forma(contenitore, twipsPerPixel_, riga.testo, riga.spessore,
                               riga.pieno ? std::optional{riga.sfondo} : std::nullopt);
         break;
       case Tipo::Etichetta: {

@@ -48,6 +48,7 @@ class TestLayout : public QObject {
       if (riga.tipo == Tipo::Forma) {
         const auto* forma = f.form.forma(riga.indice);
         QCOMPARE(forma->spessore(), riga.spessore);
+        QCOMPARE(forma->linea(), riga.testo);
         QCOMPARE(forma->riempimento().has_value(), riga.pieno);
       }
       if (riga.tipo != Tipo::Etichetta) continue;

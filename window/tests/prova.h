@@ -40,10 +40,12 @@ struct Finestra {
   frmAlmanacco form;
 };
 
-inline char* toString(const std::vector<int>& v) {
+}  // namespace almanacco::prova
+
+// Lists of cell indices print as {1 2 3} when a comparison fails.
+template <>
+inline char* QTest::toString(const std::vector<int>& indici) {
   QByteArray testo = "{";
-  for (const int i : v) testo += QByteArray::number(i) + ' ';
+  for (const int i : indici) testo += QByteArray::number(i) + ' ';
   return qstrdup(testo + "}");
 }
-
-}  // namespace almanacco::prova
