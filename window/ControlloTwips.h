@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include "etichette.h"
+
 namespace almanacco {
 
 // A control placed in twips, the unit of the layout: it keeps Left, Top, Width and
@@ -21,10 +23,19 @@ class ControlloTwips : public QWidget {
   void setHeight(float twips);
   void setRettangolo(float left, float top, float width, float height);
 
+  // The control's name and index in the window, as the control table gives them.
+  LabelId id() const { return id_; }
+  void setId(LabelId id) { id_ = id; }
+
+ protected:
+  // The window alone decides where Tab goes: a control never passes the focus on.
+  bool focusNextPrevChild(bool) override { return false; }
+
  private:
   void posiziona();
 
   double twipsPerPixel_;
+  LabelId id_;
   float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
 };
 

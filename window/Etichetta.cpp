@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "Accessibilita.h"
 #include "Colori.h"
 
 namespace almanacco {
@@ -19,6 +20,8 @@ void Etichetta::setCaption(const QString& caption) {
   caption_ = caption;
   fontDisegno_.reset();
   update();
+  // A screen reader reads a shown label's caption as its name.
+  if (isVisible()) accessibile::nomeCambiato(this);
 }
 
 void Etichetta::setBackColor(Color colore) {
@@ -30,6 +33,12 @@ void Etichetta::setBackColor(Color colore) {
 void Etichetta::setForeColor(Color colore) {
   if (colore == testo_) return;
   testo_ = colore;
+  update();
+}
+
+void Etichetta::setSegnoFuoco(bool visibile) {
+  if (visibile == segnoFuoco_) return;
+  segnoFuoco_ = visibile;
   update();
 }
 
@@ -102,6 +111,12 @@ void Etichetta::paintEvent(QPaintEvent*) {
   }
   pittore.setPen(comeQColor(testo_, palette()));
   pittore.drawText(area, kAllineamento, caption_);
+  if (segnoFuoco_) {
+    // Two pixels inside the edge, so the highlight still shows all round it.
+    pittore.setPen(QPen(comeQColor(kNero, palette()), 1, Qt::DotLine));
+    pittore.setBrush(Qt::NoBrush);
+    pittore.drawRect(area.adjusted(2, 2, -3, -3));
+  }
 }
 
 void Etichetta::mousePressEvent(QMouseEvent* evento) {

@@ -34,6 +34,10 @@ class Etichetta final : public ControlloTwips {
 
   void setAlClick(std::function<void()> alClick) { alClick_ = std::move(alClick); }
 
+  // The dotted rectangle that shows, after a key, which cell has the keyboard focus.
+  bool segnoFuoco() const { return segnoFuoco_; }
+  void setSegnoFuoco(bool visibile);
+
  protected:
   void paintEvent(QPaintEvent* evento) override;
   void mousePressEvent(QMouseEvent* evento) override;
@@ -48,6 +52,7 @@ class Etichetta final : public ControlloTwips {
   bool opaca_ = true;
   bool bordo_ = false;
   bool premuta_ = false;
+  bool segnoFuoco_ = false;
   float fontSize_ = 0;
   std::function<void()> alClick_;
   // The font the caption is drawn with: the label's own, or a little smaller when the

@@ -1,8 +1,10 @@
 #include "frmAlmanacco.h"
 
 #include <QKeyEvent>
+#include <algorithm>
 #include <cmath>
 
+#include "Accessibilita.h"
 #include "Controlli.h"
 #include "Etichetta.h"
 #include "Forma.h"
@@ -14,25 +16,91 @@ namespace almanacco {
 using namespace nomi;
 
 namespace {
+// Key codes as the handlers know them, the same on every keyboard.
+constexpr std::int16_t kTastoTab = 9;
 constexpr std::int16_t kTastoInvio = 13;
+constexpr std::int16_t kTastoEsc = 27;
+constexpr std::int16_t kTastoSpazio = 32;
+constexpr std::int16_t kTastoFine = 35;
+constexpr std::int16_t kTastoInizio = 36;
+constexpr std::int16_t kTastoSinistra = 37;
+constexpr std::int16_t kTastoSu = 38;
+constexpr std::int16_t kTastoDestra = 39;
+constexpr std::int16_t kTastoGiù = 40;
+// Bits of the modifier state.
+constexpr std::int16_t kMaiuscolo = 1;
+constexpr std::int16_t kControllo = 2;
+constexpr std::int16_t kAlt = 4;
 
-// The key code of a key as the handlers know them: Enter is 13 on both keyboards.
 std::int16_t codiceTasto(const QKeyEvent& evento) {
+  switch (evento.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return kTastoInvio;  // both keys
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+      return kTastoTab;
+    case Qt::Key_Escape:
+      return kTastoEsc;
+    case Qt::Key_Space:
+      return kTastoSpazio;
+    case Qt::Key_End:
+      return kTastoFine;
+    case Qt::Key_Home:
+      return kTastoInizio;
+    case Qt::Key_Left:
+      return kTastoSinistra;
+    case Qt::Key_Up:
+      return kTastoSu;
+    case Qt::Key_Right:
+      return kTastoDestra;
+    case Qt::Key_Down:
+      return kTastoGiù;
+    default:
+      break;
+  }
+  // Letters and digits go by their character; other keys have no code here.
   const int tasto = evento.key();
-  if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter) return kTastoInvio;
-  if (tasto == Qt::Key_Escape) return 27;
-  if ((tasto >= Qt::Key_Space && tasto <= Qt::Key_AsciiTilde))
+  if ((tasto >= Qt::Key_0 && tasto <= Qt::Key_9) || (tasto >= Qt::Key_A && tasto <= Qt::Key_Z))
     return static_cast<std::int16_t>(tasto);
   return 0;
 }
 
+std::optional<Direzione> direzioneDi(std::int16_t codice) {
+  switch (codice) {
+    case kTastoSinistra:
+      return Direzione::Sinistra;
+    case kTastoDestra:
+      return Direzione::Destra;
+    case kTastoSu:
+      return Direzione::Su;
+    case kTastoGiù:
+      return Direzione::Giù;
+    case kTastoInizio:
+      return Direzione::Inizio;
+    case kTastoFine:
+      return Direzione::Fine;
+    default:
+      return std::nullopt;
+  }
+}
+
 std::int16_t statoModificatori(Qt::KeyboardModifiers modificatori) {
   std::int16_t stato = 0;
-  if (modificatori & Qt::ShiftModifier) stato |= 1;
-  if (modificatori & Qt::ControlModifier) stato |= 2;
-  if (modificatori & Qt::AltModifier) stato |= 4;
+  if (modificatori & Qt::ShiftModifier) stato |= kMaiuscolo;
+  if (modificatori & Qt::ControlModifier) stato |= kControllo;
+  if (modificatori & Qt::AltModifier) stato |= kAlt;
   return stato;
 }
+
+// The click handler of each group, in the order of the groups.
+using Gestore = void (frmAlmanacco::*)(std::int16_t);
+constexpr std::array<Gestore, kGruppi> kGestori{
+    &frmAlmanacco::lblGiorni_Click, &frmAlmanacco::lblMese_Click, &frmAlmanacco::lblSecolo_Click,
+    &frmAlmanacco::lblDecine_Click, &frmAlmanacco::lblUnità_Click};
+
+constexpr std::array<Gruppo, kGruppi> kTuttiIGruppi{Gruppo::Giorno, Gruppo::Mese, Gruppo::Secolo,
+                                                    Gruppo::Decina, Gruppo::Unità};
 
 QString facciaDi(Faccia faccia) {
   return faccia == Faccia::Arial ? QStringLiteral("Arial") : QStringLiteral("Times New Roman");
@@ -68,6 +136,8 @@ frmAlmanacco::frmAlmanacco(const Piattaforma& piattaforma, QWidget* parent)
       height_(kAltezzaProgetto),
       legame_(std::make_unique<Legame>(*this)),
       calendario_(*legame_) {
+  // Before any control exists, so that none is ever seen without its accessible face.
+  accessibile::installa();
   setWindowTitle(QStringLiteral("Mesi"));
   setFocusPolicy(Qt::StrongFocus);
   ridimensiona();
@@ -99,22 +169,19 @@ frmAlmanacco::frmAlmanacco(const Piattaforma& piattaforma, QWidget* parent)
         break;
       }
     }
+    controllo->setId(riga.id());
     controllo->setRettangolo(riga.left, riga.top, riga.width, riga.height);
     controllo->setVisible(riga.visibile);
     controlli_[{riga.nome.testo, riga.indice}] = controllo;
   }
 
-  // Each cell group reports its clicks with the cell's index.
-  const std::pair<Nome, void (frmAlmanacco::*)(std::int16_t)> gruppi[] = {
-      {lblGiorni, &frmAlmanacco::lblGiorni_Click},
-      {lblMese, &frmAlmanacco::lblMese_Click},
-      {lblSecolo, &frmAlmanacco::lblSecolo_Click},
-      {lblDecine, &frmAlmanacco::lblDecine_Click},
-      {lblUnità, &frmAlmanacco::lblUnità_Click}};
-  for (const auto& [gruppo, gestore] : gruppi)
+  // Each cell reports its clicks with its group and index.
+  for (const Gruppo gruppo : kTuttiIGruppi) {
+    gruppi_[static_cast<std::size_t>(gruppo)] = new GruppoDiCelle(this, gruppo);
     for (std::int16_t i = 0; i <= 31; ++i)
-      if (auto* cella = etichetta(gruppo(i)))
-        cella->setAlClick([this, gestore = gestore, i] { (this->*gestore)(i); });
+      if (auto* cella = etichetta(celleDi(gruppo)(i)))
+        cella->setAlClick([this, gruppo, i] { premi(gruppo, i); });
+  }
   etichetta(Label2)->setAlClick([this] { Label2_Click(); });
 
   Form_Load();
@@ -174,13 +241,22 @@ void frmAlmanacco::Form_Load() {
   }
 
   ricalcolaAnno();
+
+  // The keyboard starts on the day; nothing shows it until a key is pressed.
+  spostaFuoco(Gruppo::Giorno, cellaEvidenziata(Gruppo::Giorno), false);
 }
 
 void frmAlmanacco::seleziona(Nome gruppo, Nome holder, std::int16_t indice) {
+  Etichetta* prima = nullptr;
   if (const auto precedente = comeIntero(caption(holder)))
-    if (auto* cella = etichetta(gruppo(*precedente))) cella->setBackColor(kBianco);
+    if ((prima = etichetta(gruppo(*precedente)))) prima->setBackColor(kBianco);
   setCaption(holder, comeTesto(indice));
-  if (auto* cella = etichetta(gruppo(indice))) cella->setBackColor(kRosa);
+  Etichetta* dopo = etichetta(gruppo(indice));
+  if (dopo) dopo->setBackColor(kRosa);
+  if (prima != dopo) {
+    if (prima && prima->isVisible()) accessibile::spuntaCambiata(prima);
+    if (dopo && dopo->isVisible()) accessibile::spuntaCambiata(dopo);
+  }
 }
 
 void frmAlmanacco::scegliGiorno(std::int16_t indice) {
@@ -209,8 +285,11 @@ void frmAlmanacco::lblMese_Click(std::int16_t Index) {
   // The month's length shows or hides the days 29 to 31, and a selected day that the
   // month lacks moves to the 1st.
   if (const auto giorni = giorniDelMese(mese, resto)) {
+    const std::int16_t primaMostrati = ultimoGiornoMostrato();
     for (std::int16_t d = 29; d <= 31; ++d) etichetta(lblGiorni(d))->setVisible(d <= *giorni);
     if (numeroTra(caption(lblGiornoSel), *giorni + 1, 31)) scegliGiorno(1);
+    if (ultimoGiornoMostrato() != primaMostrati)
+      accessibile::figliCambiati(oggettoGruppo(Gruppo::Giorno));
   }
 
   calendario_.CalcolaIndice();
@@ -233,8 +312,27 @@ void frmAlmanacco::lblUnità_Click(std::int16_t Index) {
   ricalcolaAnno();
 }
 
-void frmAlmanacco::Form_KeyDown(std::int16_t KeyCode, std::int16_t /*Shift*/) {
-  if (KeyCode == kTastoInvio) close();
+void frmAlmanacco::Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift) {
+  if (KeyCode == kTastoInvio) {
+    close();
+    return;
+  }
+  if (Shift & (kControllo | kAlt)) return;
+  const auto direzione = direzioneDi(KeyCode);
+  if (KeyCode != kTastoTab && KeyCode != kTastoSpazio && !direzione) return;
+
+  mostraSegno(true);
+  if (KeyCode == kTastoTab) {
+    const Gruppo gruppo = gruppoSeguente(gruppoAttivo_, (Shift & kMaiuscolo) == 0);
+    spostaFuoco(gruppo, cellaEvidenziata(gruppo), false);
+  } else if (KeyCode == kTastoSpazio) {
+    const auto celle = celleInOrdine(gruppoAttivo_, ultimoGiornoMostrato());
+    if (std::find(celle.begin(), celle.end(), cellaAttiva_) != celle.end())
+      scegli(gruppoAttivo_, cellaAttiva_);
+  } else if (const auto meta =
+                 vicino(gruppoAttivo_, cellaAttiva_, *direzione, ultimoGiornoMostrato())) {
+    scegli(gruppoAttivo_, *meta);
+  }
 }
 
 void frmAlmanacco::Label2_Click() {
@@ -243,6 +341,74 @@ void frmAlmanacco::Label2_Click() {
 
 void frmAlmanacco::keyPressEvent(QKeyEvent* evento) {
   Form_KeyDown(codiceTasto(*evento), statoModificatori(evento->modifiers()));
+}
+
+bool frmAlmanacco::focusNextPrevChild(bool avanti) {
+  Form_KeyDown(kTastoTab, avanti ? 0 : kMaiuscolo);
+  return true;
+}
+
+void frmAlmanacco::premi(Gruppo gruppo, std::int16_t indice) {
+  mostraSegno(false);
+  scegli(gruppo, indice);
+}
+
+void frmAlmanacco::scegli(Gruppo gruppo, std::int16_t indice) {
+  const QString riga = etichetta(lblNomeCompleto)->Caption();
+  (this->*kGestori.at(static_cast<std::size_t>(gruppo)))(indice);
+  spostaFuoco(gruppo, indice, etichetta(lblNomeCompleto)->Caption() != riga);
+}
+
+std::int16_t frmAlmanacco::ultimoGiornoMostrato() const {
+  std::int16_t ultimo = 28;
+  for (std::int16_t d = 29; d <= 31; ++d)
+    if (!etichetta(lblGiorni(d))->isHidden()) ultimo = d;
+  return ultimo;
+}
+
+std::int16_t frmAlmanacco::cellaEvidenziata(Gruppo gruppo) const {
+  const auto celle = celleInOrdine(gruppo, ultimoGiornoMostrato());
+  const auto scelta = comeIntero(caption(holderDi(gruppo)));
+  if (scelta && std::find(celle.begin(), celle.end(), *scelta) != celle.end()) return *scelta;
+  return celle.front();
+}
+
+// Moves the keyboard focus to a cell. A screen reader hears the focus arrive with the
+// cell's description, so every description that changes is announced first, and the
+// focused cell's again when only the result line changed under it.
+void frmAlmanacco::spostaFuoco(Gruppo gruppo, std::int16_t indice, bool rigaCambiata) {
+  Etichetta* prima = etichetta(celleDi(gruppoAttivo_)(cellaAttiva_));
+  Etichetta* dopo = etichetta(celleDi(gruppo)(indice));
+  gruppoAttivo_ = gruppo;
+  cellaAttiva_ = indice;
+  if (prima == dopo) {
+    if (rigaCambiata && dopo) accessibile::descrizioneCambiata(dopo);
+    return;
+  }
+  if (prima) prima->setSegnoFuoco(false);
+  if (dopo) {
+    dopo->setSegnoFuoco(segnoVisibile_);
+    accessibile::descrizioneCambiata(dopo);
+    dopo->setFocus(Qt::OtherFocusReason);
+  }
+  if (prima && prima->isVisible()) accessibile::descrizioneCambiata(prima);
+}
+
+void frmAlmanacco::mostraSegno(bool visibile) {
+  segnoVisibile_ = visibile;
+  if (auto* cella = etichetta(celleDi(gruppoAttivo_)(cellaAttiva_))) cella->setSegnoFuoco(visibile);
+}
+
+QString frmAlmanacco::descrizione(Gruppo gruppo, std::int16_t indice) const {
+  const std::string_view nome = nomeGruppo(gruppo);
+  QString testo = QString::fromUtf8(nome.data(), static_cast<qsizetype>(nome.size()));
+  if (gruppo == gruppoAttivo_ && indice == cellaAttiva_)
+    testo += QStringLiteral(". ") + etichetta(lblNomeCompleto)->Caption();
+  return testo;
+}
+
+QObject* frmAlmanacco::oggettoGruppo(Gruppo gruppo) const {
+  return gruppi_.at(static_cast<std::size_t>(gruppo));
 }
 
 void frmAlmanacco::ridimensiona() {

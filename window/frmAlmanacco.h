@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -9,6 +10,7 @@
 
 #include "Calendario.h"
 #include "etichette.h"
+#include "navigazione.h"
 
 namespace almanacco {
 
@@ -45,8 +47,22 @@ class frmAlmanacco final : public QWidget {
   Etichetta* etichetta(LabelId id) const;
   Forma* forma(std::int16_t indice) const;
 
+  // What a click on a cell does, whoever makes it: the mouse or a screen reader's press.
+  void premi(Gruppo gruppo, std::int16_t indice);
+  // The keyboard focus: a group and one of its shown cells.
+  Gruppo gruppoAttivo() const { return gruppoAttivo_; }
+  std::int16_t cellaAttiva() const { return cellaAttiva_; }
+  // The last day cell shown, 28 to 31, as the selected month allows.
+  std::int16_t ultimoGiornoMostrato() const;
+  // What a screen reader says after a cell's name and state: its group and, for the
+  // cell with the focus, the result line.
+  QString descrizione(Gruppo gruppo, std::int16_t indice) const;
+  // The object that stands for a group of cells to assistive technology.
+  QObject* oggettoGruppo(Gruppo gruppo) const;
+
  protected:
   void keyPressEvent(QKeyEvent* evento) override;
+  bool focusNextPrevChild(bool avanti) override;
 
  private:
   class Legame;
@@ -58,6 +74,11 @@ class frmAlmanacco final : public QWidget {
   void scegliGiorno(std::int16_t indice);
   void ricalcolaAnno();
   void ridimensiona();
+  // One road for every way of choosing a cell: the click handler, then the focus.
+  void scegli(Gruppo gruppo, std::int16_t indice);
+  std::int16_t cellaEvidenziata(Gruppo gruppo) const;
+  void spostaFuoco(Gruppo gruppo, std::int16_t indice, bool rigaCambiata);
+  void mostraSegno(bool visibile);
 
   const Piattaforma& piattaforma_;
   double twipsPerPixel_;
@@ -65,6 +86,10 @@ class frmAlmanacco final : public QWidget {
   std::map<std::pair<std::string_view, std::int16_t>, ControlloTwips*> controlli_;
   std::unique_ptr<Legame> legame_;
   Calendario calendario_;
+  Gruppo gruppoAttivo_ = Gruppo::Giorno;
+  std::int16_t cellaAttiva_ = 0;
+  bool segnoVisibile_ = false;  // the focus rectangle: shown after a key, gone at a click
+  std::array<QObject*, kGruppi> gruppi_{};
 };
 
 }  // namespace almanacco

@@ -1,0 +1,128 @@
+// A user without a mouse: Tab among the groups, arrows, Home, End and Space on the cells,
+// checked against the result line and the highlights; and a mouse user who never sees a
+// focus mark.
+#include <QApplication>
+#include <QTest>
+
+#include "Controlli.h"
+#include "prova.h"
+
+using namespace almanacco;
+using namespace almanacco::nomi;
+using almanacco::prova::Finestra;
+
+Q_DECLARE_METATYPE(almanacco::Data)
+
+namespace {
+
+// Shift+Tab, as one number in a list of keys.
+constexpr int kMaiuscolo = 0x02000000;
+constexpr int kBacktab = Qt::Key_Tab | kMaiuscolo;
+
+// Keys as a user types them: to whichever widget has the focus.
+void digita(Finestra& f, const QList<int>& tasti) {
+  for (const int tasto : tasti) {
+    QWidget* fuoco = QApplication::focusWidget();
+    QTest::keyClick(fuoco ? fuoco : &f.form, static_cast<Qt::Key>(tasto & ~kMaiuscolo),
+                    (tasto & kMaiuscolo) ? Qt::ShiftModifier : Qt::NoModifier);
+  }
+}
+
+Etichetta* cellaConIlSegno(const Finestra& f) {
+  for (const Controllo& riga : tabellaControlli())
+    if (auto* e = f.form.etichetta(riga.id()); e && e->segnoFuoco()) return e;
+  return nullptr;
+}
+
+}  // namespace
+
+class TestTastiera : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void keysComposeDates_data() {
+    QTest::addColumn<Data>("oggi");
+    QTest::addColumn<QList<int>>("tasti");
+    QTest::addColumn<QString>("riga");
+    using Q = QList<int>;
+    const Data dicembre{8, 12, 2026};
+    QTest::newRow("Right: the next day")
+        << dicembre << Q{Qt::Key_Right} << "9 Dicembre 2026: Mercoledì";
+    QTest::newRow("15 June 1957, group by group")
+        << dicembre
+        << Q{Qt::Key_Down, Qt::Key_Tab,   Qt::Key_Up,    Qt::Key_Up,    Qt::Key_Tab, Qt::Key_Left,
+             Qt::Key_Tab,  Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Tab, Qt::Key_Right}
+        << "15 Giugno 1957: Sabato";
+    QTest::newRow("Shift+Tab wraps to the unit")
+        << dicembre << Q{kBacktab, Qt::Key_Home} << "8 Dicembre 2021: Mercoledì";
+    QTest::newRow("Tab wraps back to the day")
+        << dicembre
+        << Q{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Tab, Qt::Key_End}
+        << "31 Dicembre 2026: Giovedì";
+    QTest::newRow("the 0 under the 8")
+        << dicembre << Q{kBacktab, Qt::Key_Down, Qt::Key_Left, Qt::Key_Down}
+        << "8 Dicembre 2020: Martedì";
+    QTest::newRow("nothing wraps at an edge")
+        << dicembre << Q{Qt::Key_Home, Qt::Key_Left, Qt::Key_Up} << "1 Dicembre 2026: Martedì";
+    // A month key brings the month's length: the 31st moves to the 1st, and End then
+    // stops at the last day shown.
+    QTest::newRow("into February")
+        << Data{31, 1, 2023} << Q{Qt::Key_Tab, Qt::Key_Right, kBacktab, Qt::Key_End}
+        << "28 Febbraio 2023: Martedì";
+    QTest::newRow("no hidden day is a target")
+        << Data{28, 2, 2023}
+        << Q{Qt::Key_Tab, Qt::Key_Home, Qt::Key_Right, kBacktab, Qt::Key_Right, Qt::Key_Down}
+        << "28 Febbraio 2023: Martedì";
+    // After 2299 no century is highlighted: Tab lands on 1500, Space chooses it.
+    QTest::newRow("Space in a group with no highlight")
+        << Data{1, 1, 2300} << Q{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}
+        << "1 Gennaio 1500: Giovedì";
+    QTest::newRow("Escape and letters do nothing")
+        << dicembre << Q{Qt::Key_Escape, Qt::Key_A, Qt::Key_5} << "8 Dicembre 2026: Martedì";
+  }
+  void keysComposeDates() {
+    QFETCH(Data, oggi);
+    QFETCH(QList<int>, tasti);
+    QFETCH(QString, riga);
+    Finestra f(oggi);
+    f.form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.form));
+    digita(f, tasti);
+    QCOMPARE(QString::fromStdString(f[lblNomeCompleto]), riga);
+    QVERIFY(f.form.isVisible());
+  }
+
+  // The focus mark comes with a key and goes with the next click; it stays inside the
+  // cell, whose highlight still shows at its centre.
+  void theFocusMarkIsForKeysOnly() {
+    Finestra f({15, 6, 1957});
+    f.form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.form));
+    const QImage foto(QStringLiteral(ALMANACCO_FOTO));
+    QVERIFY(!foto.isNull());
+    const auto comeLaFoto = [&] {
+      return f.form.grab().toImage() == foto.convertToFormat(f.form.grab().toImage().format());
+    };
+
+    // Mouse alone, every group and back: not one pixel differs from the README's picture.
+    for (const LabelId cella : {lblGiorni(3), lblSecolo(2), lblDecine(9), lblUnità(0),
+                                lblGiorni(15), lblSecolo(5), lblDecine(5), lblUnità(7)})
+      QTest::mouseClick(&f.cella(cella), Qt::LeftButton);
+    QCOMPARE(cellaConIlSegno(f), nullptr);
+    QVERIFY(comeLaFoto());
+
+    digita(f, {Qt::Key_Tab});  // from the unit, last clicked, round to the day
+    QCOMPARE(cellaConIlSegno(f), &f.cella(lblGiorni(15)));
+    const QImage cella = f.cella(lblGiorni(15)).grab().toImage();
+    QCOMPARE(cella.pixelColor(cella.rect().center()), QColor(255, 192, 192));
+    QVERIFY(!comeLaFoto());
+
+    QTest::mouseClick(&f.cella(lblDecine(5)), Qt::LeftButton);
+    QCOMPARE(cellaConIlSegno(f), nullptr);
+    QCOMPARE(f.form.gruppoAttivo(), Gruppo::Decina);
+    QVERIFY(comeLaFoto());
+  }
+};
+
+QTEST_MAIN(TestTastiera)
+#include "keyboard_test.moc"
