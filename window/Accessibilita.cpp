@@ -230,8 +230,9 @@ void nomeCambiato(QObject* oggetto) {
 void descrizioneCambiata(QObject* oggetto) {
   invia(oggetto, QAccessible::DescriptionChanged);
 }
-void figliCambiati(QObject* oggetto) {
-  invia(oggetto, QAccessible::ObjectReorder);
+void cellaMostrata(QObject* cella, bool mostrata) {
+  // The bridge turns these into the group's children-changed add and remove.
+  invia(cella, mostrata ? QAccessible::ObjectCreated : QAccessible::ObjectDestroyed);
 }
 void spuntaCambiata(QObject* oggetto) {
   if (oggetto == nullptr || !QAccessible::isActive()) return;

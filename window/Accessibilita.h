@@ -29,7 +29,8 @@ void installa();
 void nomeCambiato(QObject* oggetto);
 void descrizioneCambiata(QObject* oggetto);
 void spuntaCambiata(QObject* oggetto);  // a cell's highlight came or went
-void figliCambiati(QObject* oggetto);   // a group shows more or fewer cells
+// A day cell came or went with the month's length: its group gained or lost a child.
+void cellaMostrata(QObject* cella, bool mostrata);
 
 }  // namespace accessibile
 }  // namespace almanacco

@@ -285,11 +285,14 @@ void frmAlmanacco::lblMese_Click(std::int16_t Index) {
   // The month's length shows or hides the days 29 to 31, and a selected day that the
   // month lacks moves to the 1st.
   if (const auto giorni = giorniDelMese(mese, resto)) {
-    const std::int16_t primaMostrati = ultimoGiornoMostrato();
-    for (std::int16_t d = 29; d <= 31; ++d) etichetta(lblGiorni(d))->setVisible(d <= *giorni);
+    for (std::int16_t d = 29; d <= 31; ++d) {
+      Etichetta* giorno = etichetta(lblGiorni(d));
+      const bool mostrato = d <= *giorni;
+      if (giorno->isHidden() != mostrato) continue;
+      giorno->setVisible(mostrato);
+      accessibile::cellaMostrata(giorno, mostrato);
+    }
     if (numeroTra(caption(lblGiornoSel), *giorni + 1, 31)) scegliGiorno(1);
-    if (ultimoGiornoMostrato() != primaMostrati)
-      accessibile::figliCambiati(oggettoGruppo(Gruppo::Giorno));
   }
 
   calendario_.CalcolaIndice();

@@ -1,8 +1,11 @@
-// Seeded random clicks on the shown cells, each checked against a model of the window
-// written here from the calendar itself (std::chrono), not from the engine's tables.
+// Seeded random clicks on the shown cells, mixed with random keys, each checked against a
+// model of the window written here from the calendar itself (std::chrono), not from the
+// engine's tables.
 //   ALMANACCO_SOAK_CLICKS  how many clicks (default 20000)
 //   ALMANACCO_SOAK_SEED    the seed (default 1957)
+#include <QApplication>
 #include <QTest>
+#include <array>
 #include <chrono>
 #include <random>
 
@@ -52,7 +55,39 @@ struct Modello {
     mostratiFinoA = lunghezze[m - 1] + (m == 2 && anno() % 4 == 0 ? 1 : 0);
     if (giorno > mostratiFinoA) giorno = 1;
   }
+
+  // The cell chosen in a group, by a click or a key, and the keyboard focus that follows.
+  Gruppo fuoco = Gruppo::Giorno;
+  LabelId scegli(Gruppo g, int valore) {
+    fuoco = g;
+    const auto i = static_cast<std::int16_t>(valore);
+    switch (g) {
+      case Gruppo::Giorno:
+        giorno = valore;
+        return lblGiorni(i);
+      case Gruppo::Mese:
+        clickMese(valore);
+        return lblMese(i);
+      case Gruppo::Secolo:
+        secolo = valore;
+        return lblSecolo(i);
+      case Gruppo::Decina:
+        decina = valore;
+        return lblDecine(i);
+      case Gruppo::Unità:
+        unità = valore;
+        return lblUnità(i);
+    }
+    return {};
+  }
+  int scelto(Gruppo g) const {
+    const int valori[] = {giorno, mese, secolo, decina, unità};
+    return valori[static_cast<int>(g)];
+  }
 };
+
+constexpr Qt::Key kFrecce[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
+                               Qt::Key_Down, Qt::Key_Home,  Qt::Key_End};
 
 }  // namespace
 
@@ -70,38 +105,40 @@ class TestSoak : public QObject {
     Modello m{29, 2, 6, 2, 4};
     m.mostratiFinoA = 31;  // start-up shows every day cell
 
+    QVERIFY(QTest::qWaitForWindowActive(&f.form));
     for (long n = 0; n < clicks; ++n) {
-      const int gruppo = std::uniform_int_distribution<int>(0, 4)(caso);
-      LabelId cella;
-      switch (gruppo) {
-        case 0:
-          m.giorno = std::uniform_int_distribution<int>(1, m.mostratiFinoA)(caso);
-          cella = lblGiorni(static_cast<std::int16_t>(m.giorno));
-          break;
-        case 1: {
-          const int mese = std::uniform_int_distribution<int>(1, 12)(caso);
-          m.clickMese(mese);
-          cella = lblMese(static_cast<std::int16_t>(mese));
-          break;
+      std::uniform_int_distribution<int> caso100(0, 99);
+      if (caso100(caso) < 25) {
+        // A key, typed to whichever cell has the focus.
+        QWidget* destinatario = QApplication::focusWidget();
+        QVERIFY(destinatario != nullptr);
+        const int quale = std::uniform_int_distribution<int>(0, 8)(caso);
+        if (quale < 6) {
+          const auto meta =
+              vicino(m.fuoco, static_cast<std::int16_t>(m.scelto(m.fuoco)),
+                     static_cast<Direzione>(quale), static_cast<std::int16_t>(m.mostratiFinoA));
+          if (meta) m.scegli(m.fuoco, *meta);
+          QTest::keyClick(destinatario, kFrecce[quale]);
+        } else if (quale == 6) {
+          QTest::keyClick(destinatario, Qt::Key_Space);
+        } else {
+          const bool avanti = quale == 7;
+          m.fuoco = gruppoSeguente(m.fuoco, avanti);
+          QTest::keyClick(destinatario, Qt::Key_Tab, avanti ? Qt::NoModifier : Qt::ShiftModifier);
         }
-        case 2:
-          m.secolo = std::uniform_int_distribution<int>(1, 8)(caso);
-          cella = lblSecolo(static_cast<std::int16_t>(m.secolo));
-          break;
-        case 3:
-          m.decina = std::uniform_int_distribution<int>(0, 9)(caso);
-          cella = lblDecine(static_cast<std::int16_t>(m.decina));
-          break;
-        default:
-          m.unità = std::uniform_int_distribution<int>(0, 9)(caso);
-          cella = lblUnità(static_cast<std::int16_t>(m.unità));
-          break;
+        QCOMPARE(f.form.gruppoAttivo(), m.fuoco);
+        QCOMPARE(int(f.form.cellaAttiva()), m.scelto(m.fuoco));
+      } else {
+        const auto g = static_cast<Gruppo>(std::uniform_int_distribution<int>(0, 4)(caso));
+        const int primo = g == Gruppo::Decina || g == Gruppo::Unità ? 0 : 1;
+        const int ultimo = std::array{m.mostratiFinoA, 12, 8, 9, 9}[static_cast<int>(g)];
+        const LabelId cella = m.scegli(g, std::uniform_int_distribution<int>(primo, ultimo)(caso));
+        QTest::mouseClick(&f.cella(cella), Qt::LeftButton);
       }
-      QTest::mouseClick(&f.cella(cella), Qt::LeftButton);
       confronta(f, m, n, seme);
       if (QTest::currentTestFailed()) return;
     }
-    qInfo("%ld clicks with seed %u: every one as the model says", clicks, seme);
+    qInfo("%ld clicks and keys with seed %u: every one as the model says", clicks, seme);
   }
 
  private:

@@ -1,0 +1,122 @@
+"""A screen reader's client on the AT-SPI bus: finds the window "Mesi", composes
+15 June 1957 and reads the answer back.
+
+    cliente.py azioni   press five cells by name through their default action
+    cliente.py tasti    type the keys that compose the date (focus starts on the day)
+    cliente.py click    click the cells with the pointer
+Exits 0 when the result line reads the date and its weekday, 1 otherwise.
+"""
+import re
+import sys
+import time
+
+import pyatspi
+
+ATTESO = "15 Giugno 1957: Sabato"
+# Century, decade, unit, month, day: any order composes the same date.
+CELLE = [("Secolo", "1900"), ("Decina", "5"), ("Unità", "7"), ("Mese", "Giugno"), ("Giorno", "15")]
+RIGA = re.compile(r"^\d+ \S+ \d+: \S+$")
+
+
+def aspetta(condizione, secondi=10.0):
+    fine = time.monotonic() + secondi
+    while time.monotonic() < fine:
+        valore = condizione()
+        if valore:
+            return valore
+        time.sleep(0.05)
+    return None
+
+
+def finestra():
+    for app in pyatspi.Registry.getDesktop(0):
+        for figlio in app or []:
+            if figlio is not None and figlio.name == "Mesi":
+                return figlio
+    return None
+
+
+def figlio(genitore, nome, ruolo=None):
+    for f in genitore:
+        if f.name == nome and (ruolo is None or f.getRole() == ruolo):
+            return f
+    raise LookupError(f"{genitore.name}: nessun figlio {nome!r}")
+
+
+def gruppo_(mesi, nome):
+    # The texts "Mese", "Secolo", ... over the cells share the groups' names.
+    return figlio(mesi, nome, pyatspi.ROLE_PANEL)
+
+
+def cella(mesi, gruppo, nome):
+    return figlio(gruppo_(mesi, gruppo), nome, pyatspi.ROLE_RADIO_BUTTON)
+
+
+def riga(mesi):
+    for f in mesi:
+        if f.getRole() == pyatspi.ROLE_LABEL and RIGA.match(f.name or ""):
+            return f.name
+    return None
+
+
+def premi(mesi):
+    for gruppo, nome in CELLE:
+        azione = cella(mesi, gruppo, nome).queryAction()
+        azione.doAction([azione.getName(i) for i in range(azione.nActions)].index("Press"))
+        aspetta(lambda: cella(mesi, gruppo, nome).getState().contains(pyatspi.STATE_CHECKED), 5)
+
+
+def tasto(simbolo, volte=1):
+    for _ in range(volte):
+        pyatspi.Registry.generateKeyboardEvent(simbolo, None, pyatspi.KEY_SYM)
+        time.sleep(0.15)
+
+
+TAB, HOME, DOWN, RIGHT = 0xFF09, 0xFF50, 0xFF54, 0xFF53
+
+
+def digita(mesi):
+    tasto(HOME)
+    tasto(DOWN, 2)  # 1, 8, 15
+    tasto(TAB)
+    tasto(HOME)
+    tasto(RIGHT, 5)  # Gennaio to Giugno
+    tasto(TAB)
+    tasto(HOME)
+    tasto(RIGHT, 4)  # 1500 to 1900
+    tasto(TAB)
+    tasto(HOME)
+    tasto(RIGHT, 4)  # 1 to 5
+    tasto(TAB)
+    tasto(HOME)
+    tasto(RIGHT, 6)  # 1 to 7
+
+
+def clicca(mesi):
+    # Another year first, so that the clicks compose the date themselves.
+    for gruppo, nome in [("Secolo", "1800")] + CELLE:
+        x, y, w, h = cella(mesi, gruppo, nome).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        pyatspi.Registry.generateMouseEvent(x + w // 2, y + h // 2, "b1c")
+        time.sleep(0.3)
+
+
+def main():
+    modo = sys.argv[1] if len(sys.argv) > 1 else "azioni"
+    mesi = aspetta(finestra)
+    if mesi is None:
+        print("cliente: nessuna finestra 'Mesi' sul bus AT-SPI", file=sys.stderr)
+        return 1
+    {"azioni": premi, "tasti": digita, "click": clicca}[modo](mesi)
+    letta = aspetta(lambda: riga(mesi) == ATTESO and riga(mesi), 5) or riga(mesi)
+    giorni = gruppo_(mesi, "Giorno").childCount
+    print(f"cliente ({modo}): la riga dice {letta!r}; il gruppo Giorno mostra {giorni} giorni")
+    ok = letta == ATTESO and giorni == 30
+    if modo == "azioni":
+        descrizione = cella(mesi, "Giorno", "15").description
+        print(f"cliente ({modo}): il 15 ha la descrizione {descrizione!r}")
+        ok = ok and descrizione == "Giorno. " + ATTESO
+    return 0 if ok else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
