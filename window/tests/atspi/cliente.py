@@ -69,7 +69,7 @@ def premi(mesi):
 def tasto(simbolo, volte=1):
     for _ in range(volte):
         pyatspi.Registry.generateKeyboardEvent(simbolo, None, pyatspi.KEY_SYM)
-        time.sleep(0.15)
+        time.sleep(0.2)
 
 
 TAB, HOME, DOWN, RIGHT = 0xFF09, 0xFF50, 0xFF54, 0xFF53
@@ -100,12 +100,24 @@ def clicca(mesi):
         time.sleep(0.3)
 
 
+def attiva(mesi):
+    # With no window manager to give it the keyboard, the window may open inactive: a
+    # click on its title, which does nothing else, activates it as a user's would.
+    if aspetta(lambda: mesi.getState().contains(pyatspi.STATE_ACTIVE), 2):
+        return
+    x, y, w, h = figlio(mesi, "Lunario?").queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    pyatspi.Registry.generateMouseEvent(x + w // 2, y + h // 2, "b1c")
+    if not aspetta(lambda: mesi.getState().contains(pyatspi.STATE_ACTIVE), 5):
+        raise RuntimeError("la finestra 'Mesi' non diventa attiva")
+
+
 def main():
     modo = sys.argv[1] if len(sys.argv) > 1 else "azioni"
     mesi = aspetta(finestra)
     if mesi is None:
         print("cliente: nessuna finestra 'Mesi' sul bus AT-SPI", file=sys.stderr)
         return 1
+    attiva(mesi)
     {"azioni": premi, "tasti": digita, "click": clicca}[modo](mesi)
     letta = aspetta(lambda: riga(mesi) == ATTESO and riga(mesi), 5) or riga(mesi)
     giorni = gruppo_(mesi, "Giorno").childCount
