@@ -44,6 +44,9 @@ class Etichetta final : public ControlloTwips {
   void mouseReleaseEvent(QMouseEvent* evento) override;
   void resizeEvent(QResizeEvent* evento) override;
   void changeEvent(QEvent* evento) override;
+  // The focus itself draws nothing: only the focus mark, after a key, does.
+  void focusInEvent(QFocusEvent*) override {}
+  void focusOutEvent(QFocusEvent*) override {}
 
  private:
   QString caption_;

@@ -139,7 +139,9 @@ frmAlmanacco::frmAlmanacco(const Piattaforma& piattaforma, QWidget* parent)
   // Before any control exists, so that none is ever seen without its accessible face.
   accessibile::installa();
   setWindowTitle(QStringLiteral("Mesi"));
-  setFocusPolicy(Qt::StrongFocus);
+  // The keyboard focus lives on the cells; a click on the window must not take it from
+  // them, which would repaint the whole window twice at every click.
+  setFocusPolicy(Qt::NoFocus);
   ridimensiona();
   move(0, 0);
 
