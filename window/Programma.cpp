@@ -5,7 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
+#include <vector>
 
+#include "Avvio.h"
 #include "Piattaforma.h"
 #include "Record.h"
 #include "frmAlmanacco.h"
@@ -14,39 +17,47 @@ namespace almanacco {
 
 namespace {
 QtMessageHandler gestorePrecedente = nullptr;
+// What the platform said while it started, to tell why it could not.
+std::vector<std::string> messaggiDiAvvio;
 
-bool valorizzata(const char* variabile) {
-  const char* valore = std::getenv(variabile);
-  return valore != nullptr && *valore != '\0';
+const char* variabile(const char* nome) {
+  const char* valore = std::getenv(nome);
+  return valore != nullptr ? valore : "";
 }
 
-// Says on stderr, in one line, that a graphical display is needed; returns the exit status.
-int senzaDisplay() {
-  std::fputs("lunario: serve un display grafico (X11 o Wayland) per aprire la finestra\n", stderr);
+// Says on stderr, in one line, why no window can be opened; returns the exit status.
+int fallito(const std::string& causa) {
+  std::fprintf(stderr, "lunario: %s\n", causa.c_str());
   return 1;
 }
 
 void durante(QtMsgType tipo, const QMessageLogContext& contesto, const QString& testo) {
-  if (tipo == QtFatalMsg) std::_Exit(senzaDisplay());
+  messaggiDiAvvio.push_back(testo.toStdString());
+  if (tipo == QtFatalMsg)
+    std::_Exit(fallito(causaDelFallimento(messaggiDiAvvio, variabile("WAYLAND_DISPLAY"))));
   // The platform's own complaints would only repeat what the one line says.
-  if (contesto.category != nullptr && std::strncmp(contesto.category, "qt.qpa", 6) == 0) return;
-  if (gestorePrecedente != nullptr) gestorePrecedente(tipo, contesto, testo);
+  const bool piattaforma =
+      (contesto.category != nullptr && std::strncmp(contesto.category, "qt.qpa", 6) == 0) ||
+      testo.startsWith(QLatin1String("Failed to create wl_display"));
+  if (!piattaforma && gestorePrecedente != nullptr) gestorePrecedente(tipo, contesto, testo);
 }
 
 // Whether Qt can open a window at all: a platform was chosen, or an X11 or Wayland
 // display is named. Checked before Qt starts, which would otherwise abort.
 bool displayDisponibile() {
-  return valorizzata("QT_QPA_PLATFORM") || valorizzata("DISPLAY") || valorizzata("WAYLAND_DISPLAY");
+  return *variabile("QT_QPA_PLATFORM") || *variabile("DISPLAY") || *variabile("WAYLAND_DISPLAY");
 }
 
 // Between these two calls, while Qt starts its platform, a platform that cannot start
-// ends the program with senzaDisplay() instead of Qt's abort and its advice.
+// ends the program with one line that names the cause, instead of Qt's abort and its
+// advice.
 void sorvegliaAvvio() {
   gestorePrecedente = qInstallMessageHandler(durante);
 }
 
 void fineAvvio() {
   qInstallMessageHandler(gestorePrecedente);
+  messaggiDiAvvio.clear();
 }
 
 // The program record: name, version, description and desktop identity.
@@ -59,7 +70,7 @@ void registraProgramma() {
 
 int eseguiProgramma(int& argc, char* argv[],
                     const std::function<void(QApplication&, QWidget&)>& primaDiAttendere) {
-  if (!displayDisponibile()) return senzaDisplay();
+  if (!displayDisponibile()) return fallito(std::string(kServeUnDisplay));
   sorvegliaAvvio();
   QApplication applicazione(argc, argv);
   fineAvvio();

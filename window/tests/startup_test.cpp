@@ -3,6 +3,7 @@
 #include <QTest>
 #include <cmath>
 
+#include "Avvio.h"
 #include "Controlli.h"
 #include "prova.h"
 
@@ -20,6 +21,35 @@ class TestAvvio : public QObject {
   Q_OBJECT
 
  private slots:
+  // Why no window opened, from what Qt said while starting its platform.
+  void namesTheCauseOfAFailedStart_data() {
+    QTest::addColumn<QStringList>("messaggi");
+    QTest::addColumn<QString>("causa");
+    const QString pianta = QStringLiteral(
+        "Could not load the Qt platform plugin \"%1\" in \"\" even though it was found.");
+    QTest::newRow("X11 display") << QStringList{"could not connect to display :99",
+                                                pianta.arg("xcb")}
+                                 << "impossibile aprire il display :99";
+    QTest::newRow("Wayland, then X11 with no display named")
+        << QStringList{"Failed to create wl_display (No such file or directory)",
+                       pianta.arg("wayland"), "could not connect to display ", pianta.arg("xcb")}
+        << "impossibile aprire il display Wayland wayland-9";
+    QTest::newRow("Wayland's plugin missing")
+        << QStringList{"Could not find the Qt platform plugin \"wayland\" in \"\""}
+        << "la piattaforma grafica \"wayland\" non è disponibile (pacchetto qt6-wayland)";
+    QTest::newRow("a plugin that does not start")
+        << QStringList{pianta.arg("eglfs")} << "la piattaforma grafica \"eglfs\" non si avvia";
+    QTest::newRow("nothing understood") << QStringList{"This application failed to start"}
+                                        << QString::fromUtf8(kServeUnDisplay.data());
+  }
+  void namesTheCauseOfAFailedStart() {
+    QFETCH(QStringList, messaggi);
+    QFETCH(QString, causa);
+    std::vector<std::string> testi;
+    for (const QString& m : messaggi) testi.push_back(m.toStdString());
+    QCOMPARE(QString::fromStdString(causaDelFallimento(testi, "wayland-9")), causa);
+  }
+
   void opensOnToday_data() {
     QTest::addColumn<int>("giorno");
     QTest::addColumn<int>("mese");
