@@ -1,12 +1,17 @@
 #include "Programma.h"
 
 #include <QApplication>
+#include <QSocketNotifier>
 #include <QtGlobal>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "Avvio.h"
 #include "Piattaforma.h"
@@ -60,6 +65,32 @@ void fineAvvio() {
   messaggiDiAvvio.clear();
 }
 
+// The session asks a program to end with SIGTERM (at logout), a terminal with SIGINT:
+// the window then closes as it does at Enter, and the program ends with status 0. The
+// handler only writes a byte; the window closes in the event loop.
+int segnaleFine[2] = {-1, -1};
+
+void allaFine(int) {
+  const char byte = 1;
+  [[maybe_unused]] const auto scritti = ::write(segnaleFine[1], &byte, 1);
+}
+
+void chiudiAlSegnale(QWidget& finestra) {
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, segnaleFine) != 0) return;
+  auto* avviso = new QSocketNotifier(segnaleFine[0], QSocketNotifier::Read, &finestra);
+  QObject::connect(avviso, &QSocketNotifier::activated, &finestra, [&finestra] {
+    char byte;
+    [[maybe_unused]] const auto letti = ::read(segnaleFine[0], &byte, 1);
+    finestra.close();
+  });
+  struct sigaction azione {};
+  azione.sa_handler = allaFine;
+  sigemptyset(&azione.sa_mask);
+  azione.sa_flags = SA_RESTART;
+  sigaction(SIGTERM, &azione, nullptr);
+  sigaction(SIGINT, &azione, nullptr);
+}
+
 // The program record: name, version, description and desktop identity.
 void registraProgramma() {
   QApplication::setApplicationName(QString::fromUtf8(record::kNome));
@@ -78,6 +109,7 @@ int eseguiProgramma(int& argc, char* argv[],
 
   const PiattaformaDiSistema piattaforma;
   frmAlmanacco finestra(piattaforma);
+  chiudiAlSegnale(finestra);
   finestra.show();
   finestra.activateWindow();
   if (primaDiAttendere) primaDiAttendere(applicazione, finestra);

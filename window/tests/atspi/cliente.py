@@ -4,8 +4,10 @@
     cliente.py azioni   press five cells by name through their default action
     cliente.py tasti    type the keys that compose the date (focus starts on the day)
     cliente.py click    click the cells with the pointer
+    cliente.py oggi     touch nothing: the window has opened on today's date
 Exits 0 when the result line reads the date and its weekday, 1 otherwise.
 """
+import datetime
 import re
 import sys
 import time
@@ -111,12 +113,28 @@ def attiva(mesi):
         raise RuntimeError("la finestra 'Mesi' non diventa attiva")
 
 
+MESI = ["Gennaio", "Febbraio", "Marzo", "Aprile", "Maggio", "Giugno", "Luglio", "Agosto",
+        "Settembre", "Ottobre", "Novembre", "Dicembre"]
+GIORNI = ["Lunedì", "Martedì", "Mercoledì", "Giovedì", "Venerdì", "Sabato", "Domenica"]
+
+
+def oggi(mesi):
+    # Today is in the years where the window answers as the Gregorian calendar does.
+    d = datetime.date.today()
+    atteso = f"{d.day} {MESI[d.month - 1]} {d.year}: {GIORNI[d.weekday()]}"
+    letta = riga(mesi)
+    print(f"cliente (oggi): la riga dice {letta!r}, oggi è {atteso!r}")
+    return 0 if letta == atteso else 1
+
+
 def main():
     modo = sys.argv[1] if len(sys.argv) > 1 else "azioni"
     mesi = aspetta(finestra)
     if mesi is None:
         print("cliente: nessuna finestra 'Mesi' sul bus AT-SPI", file=sys.stderr)
         return 1
+    if modo == "oggi":
+        return oggi(mesi)
     attiva(mesi)
     {"azioni": premi, "tasti": digita, "click": clicca}[modo](mesi)
     letta = aspetta(lambda: riga(mesi) == ATTESO and riga(mesi), 5) or riga(mesi)
