@@ -33,6 +33,12 @@ int posizioneDi(const std::vector<QAccessibleInterface*>& figli,
   return trovato == figli.end() ? -1 : static_cast<int>(trovato - figli.begin());
 }
 
+QAccessibleInterface* figlioNumero(const std::vector<QAccessibleInterface*>& figli, int indice) {
+  return indice >= 0 && indice < static_cast<int>(figli.size())
+             ? figli[static_cast<std::size_t>(indice)]
+             : nullptr;
+}
+
 QAccessibleInterface* figlioIn(const std::vector<QAccessibleInterface*>& figli, int x, int y) {
   for (auto* figlio : figli)
     if (figlio->rect().contains(x, y)) return figlio;
@@ -103,12 +109,7 @@ class GruppoAccessibile final : public QAccessibleObject {
 
   QAccessibleInterface* parent() const override { return faccia(finestra_); }
   int childCount() const override { return static_cast<int>(celle().size()); }
-  QAccessibleInterface* child(int indice) const override {
-    const auto figli = celle();
-    return indice >= 0 && indice < static_cast<int>(figli.size())
-               ? figli[static_cast<std::size_t>(indice)]
-               : nullptr;
-  }
+  QAccessibleInterface* child(int indice) const override { return figlioNumero(celle(), indice); }
   int indexOfChild(const QAccessibleInterface* figlio) const override {
     return posizioneDi(celle(), figlio);
   }
@@ -150,12 +151,7 @@ class FinestraAccessibile final : public QAccessibleWidget {
       : QAccessibleWidget(finestra, QAccessible::Window) {}
 
   int childCount() const override { return static_cast<int>(figli().size()); }
-  QAccessibleInterface* child(int indice) const override {
-    const auto tutti = figli();
-    return indice >= 0 && indice < static_cast<int>(tutti.size())
-               ? tutti[static_cast<std::size_t>(indice)]
-               : nullptr;
-  }
+  QAccessibleInterface* child(int indice) const override { return figlioNumero(figli(), indice); }
   int indexOfChild(const QAccessibleInterface* figlio) const override {
     return posizioneDi(figli(), figlio);
   }
