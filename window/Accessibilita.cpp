@@ -3,6 +3,7 @@
 #include <QAccessibleObject>
 #include <QAccessibleWidget>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "Controlli.h"
@@ -45,8 +46,28 @@ QAccessibleInterface* figlioIn(const std::vector<QAccessibleInterface*>& figli, 
   return nullptr;
 }
 
+// Whether assistive technology has read a text since its last change was announced.
+// Until it reads the text again it holds no copy that could go stale, so a further
+// change needs no announcement: the next read gets the new text. At a click that turns
+// the header, this spares a screen reader seven announcements it would not use.
+class Letture {
+ public:
+  void letto(QAccessible::Text tipo) const {
+    (tipo == QAccessible::Name ? nome_ : descrizione_) = true;
+  }
+  // True, once, when a change of the text must be announced.
+  bool daAnnunciare(QAccessible::Event tipo) {
+    bool& letto = tipo == QAccessible::NameChanged ? nome_ : descrizione_;
+    return std::exchange(letto, false);
+  }
+
+ private:
+  // A reader may have taken the texts before any change: the first change is announced.
+  mutable bool nome_ = true, descrizione_ = true;
+};
+
 // A cell: a radio button, checked while it is highlighted, whose press is a click.
-class CellaAccessibile final : public QAccessibleWidget {
+class CellaAccessibile final : public QAccessibleWidget, public Letture {
  public:
   CellaAccessibile(Etichetta* cella, frmAlmanacco* finestra, Gruppo gruppo)
       : QAccessibleWidget(cella, QAccessible::RadioButton), finestra_(finestra), gruppo_(gruppo) {}
@@ -55,6 +76,7 @@ class CellaAccessibile final : public QAccessibleWidget {
     return faccia(finestra_->oggettoGruppo(gruppo_));
   }
   QString text(QAccessible::Text tipo) const override {
+    letto(tipo);
     if (tipo == QAccessible::Name) {
       // A month is read by its full name, not by the three letters on the cell.
       if (gruppo_ == Gruppo::Mese && indice() >= 1 && indice() <= 12)
@@ -87,11 +109,12 @@ class CellaAccessibile final : public QAccessibleWidget {
 };
 
 // A text that only informs: the title, the weekday header, the result line and the rest.
-class TestoAccessibile final : public QAccessibleWidget {
+class TestoAccessibile final : public QAccessibleWidget, public Letture {
  public:
   TestoAccessibile(Etichetta* etichetta, QAccessible::Role ruolo)
       : QAccessibleWidget(etichetta, ruolo) {}
   QString text(QAccessible::Text tipo) const override {
+    letto(tipo);
     return tipo == QAccessible::Name ? static_cast<Etichetta*>(widget())->Caption() : QString();
   }
   QAccessible::State state() const override {
@@ -206,6 +229,9 @@ QAccessibleInterface* fabbrica(const QString&, QObject* oggetto) {
 
 void invia(QObject* oggetto, QAccessible::Event tipo) {
   if (oggetto == nullptr || !QAccessible::isActive()) return;
+  if (tipo == QAccessible::NameChanged || tipo == QAccessible::DescriptionChanged)
+    if (auto* letture = dynamic_cast<Letture*>(QAccessible::queryAccessibleInterface(oggetto)))
+      if (!letture->daAnnunciare(tipo)) return;
   QAccessibleEvent evento(oggetto, tipo);
   QAccessible::updateAccessibility(&evento);
 }

@@ -153,6 +153,24 @@ class TestAccessibilita : public QObject {
     QVERIFY(!ricevuto(QAccessible::DescriptionChanged, &f.cella(lblGiorni(15))));
   }
 
+  // A text no reader has taken since its last announced change is cached nowhere: its
+  // next change goes unannounced, until a reader takes it again.
+  void announcesWhatAReaderMayHold() {
+    auto& f = *finestra_;
+    QObject* riga = &f.cella(lblNomeCompleto);
+    const auto premi = [&](std::int16_t giorno) {
+      eventi.clear();
+      faccia(&f.cella(lblGiorni(giorno)))
+          ->actionInterface()
+          ->doAction(QAccessibleActionInterface::pressAction());
+      return ricevuto(QAccessible::NameChanged, riga);
+    };
+    QVERIFY(premi(9));
+    QVERIFY(!premi(10));
+    QCOMPARE(faccia(riga)->text(QAccessible::Name), QStringLiteral("10 Dicembre 2026: Giovedì"));
+    QVERIFY(premi(11));
+  }
+
  private:
   std::unique_ptr<Finestra> finestra_;
 };
