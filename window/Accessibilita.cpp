@@ -241,9 +241,9 @@ void invia(QObject* oggetto, QAccessible::Event tipo) {
 namespace accessibile {
 
 void installa() {
-  // Qt's own factories come with the application; the newest is asked first.
-  static const bool installata = (QAccessible::installFactory(fabbrica), true);
-  (void)installata;
+  // Qt's own factories come with the application; the newest is asked first. Qt keeps
+  // a factory once, however often it is installed.
+  QAccessible::installFactory(fabbrica);
 }
 
 void nomeCambiato(QObject* oggetto) {

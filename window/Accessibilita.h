@@ -21,7 +21,7 @@ namespace accessibile {
 
 // Gives the window and its labels their faces for screen readers: the cells as radio
 // buttons in their groups, the other shown texts as static texts. Needs the
-// application; does its work once.
+// application; a second call changes nothing.
 void installa();
 
 // Tells assistive technology what changed, so its view is never stale. Each does nothing

@@ -19,12 +19,18 @@ std::optional<std::string> piattaformaIn(std::string_view testo, std::string_vie
   return std::string(testo.substr(apre + 1, chiude - apre - 1));
 }
 
+constexpr std::string_view kNessunWayland = "Failed to create wl_display";
+
 // Wayland's platform comes in the package qt6-wayland, which a user may lack.
 std::string conPacchetto(const std::string& piattaforma) {
   return iniziaCon(piattaforma, "wayland") ? " (pacchetto qt6-wayland)" : "";
 }
 
 }  // namespace
+
+bool dallaPiattaforma(std::string_view categoria, std::string_view testo) {
+  return iniziaCon(categoria, "qt.qpa") || iniziaCon(testo, kNessunWayland);
+}
 
 std::string causaDelFallimento(const std::vector<std::string>& messaggi,
                                std::string_view waylandDisplay) {
@@ -33,7 +39,7 @@ std::string causaDelFallimento(const std::vector<std::string>& messaggi,
     constexpr std::string_view kX = "could not connect to display ";
     if (iniziaCon(messaggio, kX) && messaggio.size() > kX.size())
       irraggiungibili.push_back("il display " + messaggio.substr(kX.size()));
-    else if (iniziaCon(messaggio, "Failed to create wl_display"))
+    else if (iniziaCon(messaggio, kNessunWayland))
       irraggiungibili.push_back("il display Wayland " +
                                 std::string(waylandDisplay.empty() ? "wayland-0" : waylandDisplay));
     else if (auto p = piattaformaIn(messaggio, "Could not find the Qt platform plugin"))

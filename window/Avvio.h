@@ -14,6 +14,10 @@ namespace almanacco {
 std::string causaDelFallimento(const std::vector<std::string>& messaggi,
                                std::string_view waylandDisplay);
 
+// Whether a message Qt gives while starting its platform is the platform's own
+// complaint, which the one line of causaDelFallimento already says better.
+bool dallaPiattaforma(std::string_view categoria, std::string_view testo);
+
 // What is said when no display is named at all.
 inline constexpr std::string_view kServeUnDisplay =
     "serve un display grafico (X11 o Wayland) per aprire la finestra";

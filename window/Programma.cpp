@@ -6,7 +6,6 @@
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -40,11 +39,9 @@ void durante(QtMsgType tipo, const QMessageLogContext& contesto, const QString& 
   messaggiDiAvvio.push_back(testo.toStdString());
   if (tipo == QtFatalMsg)
     std::_Exit(fallito(causaDelFallimento(messaggiDiAvvio, variabile("WAYLAND_DISPLAY"))));
-  // The platform's own complaints would only repeat what the one line says.
-  const bool piattaforma =
-      (contesto.category != nullptr && std::strncmp(contesto.category, "qt.qpa", 6) == 0) ||
-      testo.startsWith(QLatin1String("Failed to create wl_display"));
-  if (!piattaforma && gestorePrecedente != nullptr) gestorePrecedente(tipo, contesto, testo);
+  const char* categoria = contesto.category != nullptr ? contesto.category : "";
+  if (!dallaPiattaforma(categoria, messaggiDiAvvio.back()) && gestorePrecedente != nullptr)
+    gestorePrecedente(tipo, contesto, testo);
 }
 
 // Whether Qt can open a window at all: a platform was chosen, or an X11 or Wayland

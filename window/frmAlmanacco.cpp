@@ -32,57 +32,35 @@ constexpr std::int16_t kMaiuscolo = 1;
 constexpr std::int16_t kControllo = 2;
 constexpr std::int16_t kAlt = 4;
 
+// The keys that have a code of their own, Enter's two among them.
+constexpr std::pair<int, std::int16_t> kCodici[] = {
+    {Qt::Key_Return, kTastoInvio}, {Qt::Key_Enter, kTastoInvio},  {Qt::Key_Tab, kTastoTab},
+    {Qt::Key_Backtab, kTastoTab},  {Qt::Key_Escape, kTastoEsc},   {Qt::Key_Space, kTastoSpazio},
+    {Qt::Key_End, kTastoFine},     {Qt::Key_Home, kTastoInizio},  {Qt::Key_Left, kTastoSinistra},
+    {Qt::Key_Up, kTastoSu},        {Qt::Key_Right, kTastoDestra}, {Qt::Key_Down, kTastoGiù}};
+
+// The keys that move the selection within a group.
+constexpr std::pair<std::int16_t, Direzione> kDirezioni[] = {{kTastoSinistra, Direzione::Sinistra},
+                                                             {kTastoDestra, Direzione::Destra},
+                                                             {kTastoSu, Direzione::Su},
+                                                             {kTastoGiù, Direzione::Giù},
+                                                             {kTastoInizio, Direzione::Inizio},
+                                                             {kTastoFine, Direzione::Fine}};
+
 std::int16_t codiceTasto(const QKeyEvent& evento) {
-  switch (evento.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-      return kTastoInvio;  // both keys
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-      return kTastoTab;
-    case Qt::Key_Escape:
-      return kTastoEsc;
-    case Qt::Key_Space:
-      return kTastoSpazio;
-    case Qt::Key_End:
-      return kTastoFine;
-    case Qt::Key_Home:
-      return kTastoInizio;
-    case Qt::Key_Left:
-      return kTastoSinistra;
-    case Qt::Key_Up:
-      return kTastoSu;
-    case Qt::Key_Right:
-      return kTastoDestra;
-    case Qt::Key_Down:
-      return kTastoGiù;
-    default:
-      break;
-  }
-  // Letters and digits go by their character; other keys have no code here.
   const int tasto = evento.key();
+  for (const auto& [qt, codice] : kCodici)
+    if (qt == tasto) return codice;
+  // Letters and digits go by their character; other keys have no code here.
   if ((tasto >= Qt::Key_0 && tasto <= Qt::Key_9) || (tasto >= Qt::Key_A && tasto <= Qt::Key_Z))
     return static_cast<std::int16_t>(tasto);
   return 0;
 }
 
 std::optional<Direzione> direzioneDi(std::int16_t codice) {
-  switch (codice) {
-    case kTastoSinistra:
-      return Direzione::Sinistra;
-    case kTastoDestra:
-      return Direzione::Destra;
-    case kTastoSu:
-      return Direzione::Su;
-    case kTastoGiù:
-      return Direzione::Giù;
-    case kTastoInizio:
-      return Direzione::Inizio;
-    case kTastoFine:
-      return Direzione::Fine;
-    default:
-      return std::nullopt;
-  }
+  for (const auto& [chiave, direzione] : kDirezioni)
+    if (chiave == codice) return direzione;
+  return std::nullopt;
 }
 
 std::int16_t statoModificatori(Qt::KeyboardModifiers modificatori) {
@@ -331,9 +309,7 @@ void frmAlmanacco::Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift) {
     const Gruppo gruppo = gruppoSeguente(gruppoAttivo_, (Shift & kMaiuscolo) == 0);
     spostaFuoco(gruppo, cellaEvidenziata(gruppo), false);
   } else if (KeyCode == kTastoSpazio) {
-    const auto celle = celleInOrdine(gruppoAttivo_, ultimoGiornoMostrato());
-    if (std::find(celle.begin(), celle.end(), cellaAttiva_) != celle.end())
-      scegli(gruppoAttivo_, cellaAttiva_);
+    if (mostrata(gruppoAttivo_, cellaAttiva_)) scegli(gruppoAttivo_, cellaAttiva_);
   } else if (const auto meta =
                  vicino(gruppoAttivo_, cellaAttiva_, *direzione, ultimoGiornoMostrato())) {
     scegli(gruppoAttivo_, *meta);
@@ -371,18 +347,26 @@ std::int16_t frmAlmanacco::ultimoGiornoMostrato() const {
   return ultimo;
 }
 
-std::int16_t frmAlmanacco::cellaEvidenziata(Gruppo gruppo) const {
+bool frmAlmanacco::mostrata(Gruppo gruppo, std::int16_t indice) const {
   const auto celle = celleInOrdine(gruppo, ultimoGiornoMostrato());
+  return std::find(celle.begin(), celle.end(), indice) != celle.end();
+}
+
+std::int16_t frmAlmanacco::cellaEvidenziata(Gruppo gruppo) const {
   const auto scelta = comeIntero(caption(holderDi(gruppo)));
-  if (scelta && std::find(celle.begin(), celle.end(), *scelta) != celle.end()) return *scelta;
-  return celle.front();
+  if (scelta && mostrata(gruppo, *scelta)) return *scelta;
+  return celleInOrdine(gruppo, ultimoGiornoMostrato()).front();
+}
+
+Etichetta* frmAlmanacco::cellaConIlFuoco() const {
+  return etichetta(celleDi(gruppoAttivo_)(cellaAttiva_));
 }
 
 // Moves the keyboard focus to a cell. A screen reader hears the focus arrive with the
 // cell's description, so every description that changes is announced first, and the
 // focused cell's again when only the result line changed under it.
 void frmAlmanacco::spostaFuoco(Gruppo gruppo, std::int16_t indice, bool rigaCambiata) {
-  Etichetta* prima = etichetta(celleDi(gruppoAttivo_)(cellaAttiva_));
+  Etichetta* prima = cellaConIlFuoco();
   Etichetta* dopo = etichetta(celleDi(gruppo)(indice));
   gruppoAttivo_ = gruppo;
   cellaAttiva_ = indice;
@@ -401,7 +385,7 @@ void frmAlmanacco::spostaFuoco(Gruppo gruppo, std::int16_t indice, bool rigaCamb
 
 void frmAlmanacco::mostraSegno(bool visibile) {
   segnoVisibile_ = visibile;
-  if (auto* cella = etichetta(celleDi(gruppoAttivo_)(cellaAttiva_))) cella->setSegnoFuoco(visibile);
+  if (auto* cella = cellaConIlFuoco()) cella->setSegnoFuoco(visibile);
 }
 
 QString frmAlmanacco::descrizione(Gruppo gruppo, std::int16_t indice) const {

@@ -76,7 +76,10 @@ class frmAlmanacco final : public QWidget {
   void ridimensiona();
   // One road for every way of choosing a cell: the click handler, then the focus.
   void scegli(Gruppo gruppo, std::int16_t indice);
+  // Whether the cell is among those its group shows now.
+  bool mostrata(Gruppo gruppo, std::int16_t indice) const;
   std::int16_t cellaEvidenziata(Gruppo gruppo) const;
+  Etichetta* cellaConIlFuoco() const;
   void spostaFuoco(Gruppo gruppo, std::int16_t indice, bool rigaCambiata);
   void mostraSegno(bool visibile);
 
