@@ -33,15 +33,13 @@ void Calendario::ComponiAnno() {
 void Calendario::CalcolaIndice() {
   const auto anno = comeIntero(etichette_.caption(lblAnno));
   if (!anno) return;
-  // Truncating remainder, as the year's sign would have it; only 0 to 27 name a row.
+  // Truncating remainder, as the year's sign would have it; no negative year is a date.
   const int resto = *anno % 28;
   etichette_.setCaption(lblRestoAnno, comeTesto(resto));
   if (resto < 0) return;
   const auto mese = numeroTra(etichette_.caption(lblMeseSel), 1, 12);
   if (!mese) return;
-  const auto& tipo = kTipiAnno[kRigaDelResto[static_cast<std::size_t>(resto)]];
-  etichette_.setCaption(lblIndice,
-                        kAbbreviazioni[tipo.primoDelMese[static_cast<std::size_t>(*mese - 1)]]);
+  etichette_.setCaption(lblIndice, kAbbreviazioni[primoDelMese(*anno, *mese)]);
 }
 
 void Calendario::DisponiSettimana() {
@@ -60,33 +58,31 @@ void Calendario::DisponiSettimana() {
 }
 
 void Calendario::ScriviRisultato() {
-  if (const auto giorno = numeroTra(etichette_.caption(lblGiornoSel), 1, 31)) {
+  if (auto giorno = numeroTra(etichette_.caption(lblGiornoSel), 1, 31)) {
+    const auto anno = comeIntero(etichette_.caption(lblAnno));
+    const auto mese = numeroTra(etichette_.caption(lblMeseSel), 1, 12);
+    if (anno && mese) giorno = giornoInIntestazione(*anno, *mese, *giorno);
     const auto colonna = static_cast<std::int16_t>(colonnaDelGiorno(*giorno));
     if (const auto settimana = giornoAbbreviato(etichette_.caption(lblNome(colonna))))
       etichette_.setCaption(lblFinale(3), kNomiGiorni[*settimana]);
   }
-  const std::string riga = etichette_.caption(lblFinale(0)) + " " +
-                           etichette_.caption(lblFinale(1)) + " " + etichette_.caption(lblAnno) +
-                           ": " + etichette_.caption(lblFinale(3));
+  std::string riga;
+  componiRisultato(riga, etichette_.caption(lblFinale(0)), etichette_.caption(lblFinale(1)),
+                   etichette_.caption(lblAnno), etichette_.caption(lblFinale(3)));
   etichette_.setCaption(lblNomeCompleto, riga);
 }
 
-std::optional<int> giorniDelMese(std::string_view meseSel, std::optional<int> restoAnno) {
+std::optional<GiorniDelMese> celleDeiGiorni(std::string_view anno, std::string_view meseSel) {
+  const auto numero = comeIntero(anno);
   const auto mese = numeroTra(meseSel, 1, 12);
-  if (!mese) return std::nullopt;
-  switch (*mese) {
-    case 4:
-    case 6:
-    case 9:
-    case 11:
-      return 30;
-    case 2:
-      if (!restoAnno) return std::nullopt;
-      // The remainders of leap years are exactly those 0 to 24 divisible by 4.
-      return *restoAnno >= 0 && *restoAnno <= 24 && *restoAnno % 4 == 0 ? 29 : 28;
-    default:
-      return 31;
-  }
+  if (!numero || *numero < 0 || !mese) return std::nullopt;
+  return giorniDelMese(*numero, *mese);
+}
+
+void componiRisultato(std::string& riga, std::string_view giorno, std::string_view mese,
+                      std::string_view anno, std::string_view settimana) {
+  riga.append(giorno).append(" ").append(mese).append(" ").append(anno).append(": ").append(
+      settimana);
 }
 
 std::optional<std::string_view> nomeDelMese(std::string_view meseSel) {

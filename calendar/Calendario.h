@@ -1,9 +1,11 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "etichette.h"
+#include "regola.h"
 
 namespace almanacco {
 
@@ -17,21 +19,28 @@ class Calendario {
 
   // lblAnno = century prefix + decade text + unit text.
   void ComponiAnno();
-  // lblRestoAnno = year mod 28; lblIndice = abbreviation of the weekday of the 1st.
+  // lblRestoAnno = year mod 28; lblIndice = abbreviation of the weekday of the 1st, by
+  // the real calendar: Julian up to September 1582, Gregorian from October 1582.
   void CalcolaIndice();
   // Rotates lblNome(1..7) to start with lblIndice and paints the Sunday column dark red.
   void DisponiSettimana();
-  // lblFinale(3) = the weekday above the selected day; lblNomeCompleto = the result line.
+  // lblFinale(3) = the weekday above the selected day (for 1 to 4 October 1582, above the
+  // day that fell on the same weekday in the header's count); lblNomeCompleto = the
+  // result line.
   void ScriviRisultato();
 
  private:
   LabelStore& etichette_;
 };
 
-// The number of days of the month that the month holder names, in a year with the given
-// remainder mod 28; nothing for a text that names no month, or for February when the
-// remainder is unknown. Every fourth remainder has a 29 February, century years included.
-std::optional<int> giorniDelMese(std::string_view meseSel, std::optional<int> restoAnno);
+// The day cells that the month the holder names shows in the year that lblAnno holds,
+// by the real calendar: the days the month had. Nothing for a month holder that names no
+// month, or a year that is no number or is negative.
+std::optional<GiorniDelMese> celleDeiGiorni(std::string_view anno, std::string_view meseSel);
+
+// Appends the result line, "15 Giugno 1957: Sabato", from its four pieces.
+void componiRisultato(std::string& riga, std::string_view giorno, std::string_view mese,
+                      std::string_view anno, std::string_view settimana);
 
 // The Italian name of the month that the month holder names ("10" is "Ottobre").
 std::optional<std::string_view> nomeDelMese(std::string_view meseSel);

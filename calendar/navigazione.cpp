@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 
 namespace almanacco {
 
@@ -70,15 +71,19 @@ Gruppo gruppoSeguente(Gruppo gruppo, bool avanti) {
   return static_cast<Gruppo>((static_cast<int>(gruppo) + passo) % kGruppi);
 }
 
-std::vector<std::int16_t> celleInOrdine(Gruppo gruppo, std::int16_t ultimoGiorno) {
+std::vector<std::int16_t> celleInOrdine(Gruppo gruppo, const GiorniDelMese& giorni) {
   const auto da = [](int primo, int ultimo) {
     std::vector<std::int16_t> celle;
     for (int c = primo; c <= ultimo; ++c) celle.push_back(static_cast<std::int16_t>(c));
     return celle;
   };
   switch (gruppo) {
-    case Gruppo::Giorno:
-      return da(1, std::clamp<int>(ultimoGiorno, 1, 31));
+    case Gruppo::Giorno: {
+      std::vector<std::int16_t> mostrati;
+      for (std::int16_t d = 1; d <= 31; ++d)
+        if (giorni[static_cast<std::size_t>(d)]) mostrati.push_back(d);
+      return mostrati;
+    }
     case Gruppo::Mese:
       return da(1, 12);
     case Gruppo::Secolo:
@@ -94,8 +99,8 @@ std::vector<std::int16_t> celleInOrdine(Gruppo gruppo, std::int16_t ultimoGiorno
 }
 
 std::optional<std::int16_t> vicino(Gruppo gruppo, std::int16_t cella, Direzione tasto,
-                                   std::int16_t ultimoGiorno) {
-  const auto celle = celleInOrdine(gruppo, ultimoGiorno);
+                                   const GiorniDelMese& giorni) {
+  const auto celle = celleInOrdine(gruppo, giorni);
   if (celle.empty()) return std::nullopt;
   if (tasto == Direzione::Inizio) return celle.front();
   if (tasto == Direzione::Fine) return celle.back();
@@ -111,14 +116,18 @@ std::optional<std::int16_t> vicino(Gruppo gruppo, std::int16_t cella, Direzione 
       return *(qui + 1);
     case Direzione::Su:
     case Direzione::Giù: {
+      // Rows that hold no shown cell in this column are passed over, as the days 5 to 14
+      // of October 1582 are.
       const Posto da = *posto(gruppo, cella);
-      const int riga = da.riga + (tasto == Direzione::Su ? -1 : 1);
-      const auto sotto = std::find_if(celle.begin(), celle.end(), [&](std::int16_t c) {
+      const int passo = tasto == Direzione::Su ? -1 : 1;
+      std::optional<std::int16_t> meta;
+      for (const std::int16_t c : celle) {
         const auto p = posto(gruppo, c);
-        return p && p->riga == riga && p->colonna == da.colonna;
-      });
-      if (sotto == celle.end()) return std::nullopt;
-      return *sotto;
+        if (!p || p->colonna != da.colonna || (p->riga - da.riga) * passo <= 0) continue;
+        if (!meta || std::abs(p->riga - da.riga) < std::abs(posto(gruppo, *meta)->riga - da.riga))
+          meta = c;
+      }
+      return meta;
     }
     default:
       return std::nullopt;

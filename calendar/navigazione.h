@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "etichette.h"
+#include "regola.h"
 
 namespace almanacco {
 
@@ -28,14 +29,15 @@ std::optional<Gruppo> gruppoDelleCelle(std::string_view nome);
 // The group after (or before) `gruppo` in the Tab chain, which wraps around.
 Gruppo gruppoSeguente(Gruppo gruppo, bool avanti);
 
-// The shown cells of a group in reading order: the days 1 to `ultimoGiorno`, the
-// months, the centuries, the digits 1 to 9 and then 0, which sits below them.
-std::vector<std::int16_t> celleInOrdine(Gruppo gruppo, std::int16_t ultimoGiorno);
+// The shown cells of a group in reading order: the days among `giorni`, the months, the
+// centuries, the digits 1 to 9 and then 0, which sits below them.
+std::vector<std::int16_t> celleInOrdine(Gruppo gruppo, const GiorniDelMese& giorni);
 
 // The cell a key moves to from `cella`, among the shown ones: the previous or next in
-// reading order, the one straight above or below, the first or the last. Nothing wraps,
-// so a key at the edge, or from a cell the group does not show, has no target.
+// reading order, the nearest shown one straight above or below, the first or the last.
+// Nothing wraps, so a key at the edge, or from a cell the group does not show, has no
+// target.
 std::optional<std::int16_t> vicino(Gruppo gruppo, std::int16_t cella, Direzione tasto,
-                                   std::int16_t ultimoGiorno);
+                                   const GiorniDelMese& giorni);
 
 }  // namespace almanacco

@@ -36,9 +36,10 @@ struct TipoAnno {
   std::array<Giorno, 12> primoDelMese;
 };
 
-// The row of remainder r holds the weekdays of the 1st of each month of the Gregorian
-// year 2016 + r. Every fourth remainder is a leap year; the 21 others share seven rows,
-// one per weekday of 1 January. The checks below re-derive the rows from that rule.
+// The fourteen kinds of year: leap or common, beginning on each weekday. The table was
+// laid out as a 28-year cycle: the row of remainder r holds the weekdays of the 1st of
+// each month of the Gregorian year 2016 + r, every fourth remainder a leap year, the 21
+// others sharing seven rows. The checks below re-derive the rows from that rule.
 inline constexpr std::array<TipoAnno, 14> kTipiAnno = [] {
   using namespace settimana;
   return std::array<TipoAnno, 14>{{
@@ -59,7 +60,17 @@ inline constexpr std::array<TipoAnno, 14> kTipiAnno = [] {
   }};
 }();
 
-// For each remainder 0 to 27, its row of kTipiAnno.
+// The row of each kind of year: leap or common, and the weekday of its 1 January. A
+// year of either calendar is read off the row of its own kind.
+inline constexpr std::array<std::array<std::uint8_t, 7>, 2> kRigaDelTipo = [] {
+  std::array<std::array<std::uint8_t, 7>, 2> righe{};
+  for (std::uint8_t riga = 0; riga < kTipiAnno.size(); ++riga)
+    righe[kTipiAnno[riga].bisestile][kTipiAnno[riga].primoDelMese[0]] = riga;
+  return righe;
+}();
+
+namespace verifica {
+// For each remainder 0 to 27, its row of kTipiAnno: how the table was laid out.
 inline constexpr std::array<std::uint8_t, 28> kRigaDelResto = [] {
   std::array<std::uint8_t, 28> righe{};
   for (std::uint8_t riga = 0; riga < kTipiAnno.size(); ++riga)
@@ -68,7 +79,6 @@ inline constexpr std::array<std::uint8_t, 28> kRigaDelResto = [] {
   return righe;
 }();
 
-namespace verifica {
 // Days from the 1st of January to the 1st of each month, in a common and a leap year.
 inline constexpr std::array<int, 12> kGiorniPrima{0,   31,  59,  90,  120, 151,
                                                   181, 212, 243, 273, 304, 334};
@@ -110,9 +120,21 @@ constexpr bool gennaioDaAnnoInAnno() {
   return true;
 }
 
+// Fourteen rows, one for each kind of year: every pair of leap rule and weekday of
+// 1 January has a row of its own.
+constexpr bool ogniTipoUnaRiga() {
+  for (int bis = 0; bis < 2; ++bis)
+    for (Giorno g = 0; g < 7; ++g) {
+      const auto& tipo = kTipiAnno[kRigaDelTipo[static_cast<std::size_t>(bis)][g]];
+      if (tipo.bisestile != (bis == 1) || tipo.primoDelMese[0] != g) return false;
+    }
+  return true;
+}
+
 // 1 January 2016, remainder 0, was a Friday.
 static_assert(kTipiAnno[kRigaDelResto[0]].primoDelMese[0] == settimana::V);
 static_assert(ogniRestoUnaVolta());
+static_assert(ogniTipoUnaRiga());
 static_assert(bisestiliOgniQuattro());
 static_assert(mesiDaGennaio());
 static_assert(gennaioDaAnnoInAnno());

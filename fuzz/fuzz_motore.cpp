@@ -14,7 +14,7 @@ namespace {
 using namespace almanacco;
 using namespace almanacco::nomi;
 
-void verifica(bool condizione) {
+void richiedi(bool condizione) {
   if (!condizione) __builtin_trap();
 }
 }  // namespace
@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
         // The remainder is the old one, or a year's remainder mod 28.
         const std::string resto = etichette.caption(lblRestoAnno);
         const auto r = numeroTra(resto.starts_with('-') ? resto.substr(1) : resto, 0, 27);
-        verifica(resto == restoPrima || r.has_value());
+        richiedi(resto == restoPrima || r.has_value());
         break;
       }
       case 2: {
@@ -52,14 +52,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
           if (etichette.foreColor(lblNome(c)) == kRossoScuro) {
             ++rosse;
             for (std::int16_t d = c; d <= 31; d = static_cast<std::int16_t>(d + 7))
-              verifica(etichette.foreColor(lblGiorni(d)) == kRossoScuro);
+              richiedi(etichette.foreColor(lblGiorni(d)) == kRossoScuro);
           }
-        verifica(rosse <= 1);
+        richiedi(rosse <= 1);
         break;
       }
       case 3:
         calendario.ScriviRisultato();
-        verifica(etichette.caption(lblNomeCompleto).find(": ") != std::string::npos);
+        richiedi(etichette.caption(lblNomeCompleto).find(": ") != std::string::npos);
         break;
       default:
         etichette.setCaption(letti[ingresso.ConsumeIntegralInRange<std::size_t>(0, 16)],

@@ -156,7 +156,7 @@ class GruppoAccessibile final : public QAccessibleObject {
  private:
   std::vector<QAccessibleInterface*> celle() const {
     std::vector<QAccessibleInterface*> figli;
-    for (const std::int16_t i : celleInOrdine(gruppo_, finestra_->ultimoGiornoMostrato()))
+    for (const std::int16_t i : celleInOrdine(gruppo_, finestra_->giorniMostrati()))
       if (auto* figlio = faccia(finestra_->etichetta(celleDi(gruppo_)(i)))) figli.push_back(figlio);
     return figli;
   }
@@ -194,7 +194,7 @@ class FinestraAccessibile final : public QAccessibleWidget {
       if (e == nullptr) continue;
       if (const auto gruppo = gruppoDelleCelle(riga.nome.testo)) {
         // A group stands where its first cell does.
-        if (riga.indice == celleInOrdine(*gruppo, 31).front())
+        if (riga.indice == celleInOrdine(*gruppo, kTuttiIGiorni).front())
           posti.push_back({e->pos(), faccia(finestra->oggettoGruppo(*gruppo))});
       } else if (!e->isHidden() && !e->Caption().isEmpty()) {
         posti.push_back({e->pos(), faccia(const_cast<Etichetta*>(e))});

@@ -244,11 +244,29 @@ void frmAlmanacco::scegliGiorno(std::int16_t indice) {
   setCaption(lblFinale(0), caption(lblGiornoSel));
 }
 
+// A new year: the month's days may change with it (29 February, October 1582).
 void frmAlmanacco::ricalcolaAnno() {
   calendario_.ComponiAnno();
+  mostraGiorniDelMese();
   calendario_.CalcolaIndice();
   calendario_.DisponiSettimana();
   calendario_.ScriviRisultato();
+}
+
+// The day cells show the days the selected month had in the selected year, and a
+// selected day that the month lacks moves to the 1st.
+void frmAlmanacco::mostraGiorniDelMese() {
+  const auto giorni = celleDeiGiorni(caption(lblAnno), caption(lblMeseSel));
+  if (!giorni) return;
+  for (std::int16_t d = 1; d <= 31; ++d) {
+    Etichetta* giorno = etichetta(lblGiorni(d));
+    const bool mostrato = (*giorni)[static_cast<std::size_t>(d)];
+    if (giorno->isHidden() != mostrato) continue;
+    giorno->setVisible(mostrato);
+    accessibile::cellaMostrata(giorno, mostrato);
+  }
+  const auto scelto = numeroTra(caption(lblGiornoSel), 1, 31);
+  if (scelto && !(*giorni)[static_cast<std::size_t>(*scelto)]) scegliGiorno(1);
 }
 
 void frmAlmanacco::lblGiorni_Click(std::int16_t Index) {
@@ -257,24 +275,9 @@ void frmAlmanacco::lblGiorni_Click(std::int16_t Index) {
 }
 
 void frmAlmanacco::lblMese_Click(std::int16_t Index) {
-  const auto resto = comeIntero(caption(lblRestoAnno));
   seleziona(lblMese, lblMeseSel, Index);
-  const std::string mese = caption(lblMeseSel);
-  if (const auto nome = nomeDelMese(mese)) setCaption(lblFinale(1), *nome);
-
-  // The month's length shows or hides the days 29 to 31, and a selected day that the
-  // month lacks moves to the 1st.
-  if (const auto giorni = giorniDelMese(mese, resto)) {
-    for (std::int16_t d = 29; d <= 31; ++d) {
-      Etichetta* giorno = etichetta(lblGiorni(d));
-      const bool mostrato = d <= *giorni;
-      if (giorno->isHidden() != mostrato) continue;
-      giorno->setVisible(mostrato);
-      accessibile::cellaMostrata(giorno, mostrato);
-    }
-    if (numeroTra(caption(lblGiornoSel), *giorni + 1, 31)) scegliGiorno(1);
-  }
-
+  if (const auto nome = nomeDelMese(caption(lblMeseSel))) setCaption(lblFinale(1), *nome);
+  mostraGiorniDelMese();
   calendario_.CalcolaIndice();
   calendario_.DisponiSettimana();
   calendario_.ScriviRisultato();
@@ -310,8 +313,7 @@ void frmAlmanacco::Form_KeyDown(std::int16_t KeyCode, std::int16_t Shift) {
     spostaFuoco(gruppo, cellaEvidenziata(gruppo), false);
   } else if (KeyCode == kTastoSpazio) {
     if (mostrata(gruppoAttivo_, cellaAttiva_)) scegli(gruppoAttivo_, cellaAttiva_);
-  } else if (const auto meta =
-                 vicino(gruppoAttivo_, cellaAttiva_, *direzione, ultimoGiornoMostrato())) {
+  } else if (const auto meta = vicino(gruppoAttivo_, cellaAttiva_, *direzione, giorniMostrati())) {
     scegli(gruppoAttivo_, *meta);
   }
 }
@@ -340,22 +342,22 @@ void frmAlmanacco::scegli(Gruppo gruppo, std::int16_t indice) {
   spostaFuoco(gruppo, indice, etichetta(lblNomeCompleto)->Caption() != riga);
 }
 
-std::int16_t frmAlmanacco::ultimoGiornoMostrato() const {
-  std::int16_t ultimo = 28;
-  for (std::int16_t d = 29; d <= 31; ++d)
-    if (!etichetta(lblGiorni(d))->isHidden()) ultimo = d;
-  return ultimo;
+GiorniDelMese frmAlmanacco::giorniMostrati() const {
+  GiorniDelMese giorni;
+  for (std::int16_t d = 1; d <= 31; ++d)
+    giorni[static_cast<std::size_t>(d)] = !etichetta(lblGiorni(d))->isHidden();
+  return giorni;
 }
 
 bool frmAlmanacco::mostrata(Gruppo gruppo, std::int16_t indice) const {
-  const auto celle = celleInOrdine(gruppo, ultimoGiornoMostrato());
+  const auto celle = celleInOrdine(gruppo, giorniMostrati());
   return std::find(celle.begin(), celle.end(), indice) != celle.end();
 }
 
 std::int16_t frmAlmanacco::cellaEvidenziata(Gruppo gruppo) const {
   const auto scelta = comeIntero(caption(holderDi(gruppo)));
   if (scelta && mostrata(gruppo, *scelta)) return *scelta;
-  return celleInOrdine(gruppo, ultimoGiornoMostrato()).front();
+  return celleInOrdine(gruppo, giorniMostrati()).front();
 }
 
 Etichetta* frmAlmanacco::cellaConIlFuoco() const {

@@ -52,8 +52,8 @@ class frmAlmanacco final : public QWidget {
   // The keyboard focus: a group and one of its shown cells.
   Gruppo gruppoAttivo() const { return gruppoAttivo_; }
   std::int16_t cellaAttiva() const { return cellaAttiva_; }
-  // The last day cell shown, 28 to 31, as the selected month allows.
-  std::int16_t ultimoGiornoMostrato() const;
+  // The day cells shown: the days the selected month had.
+  GiorniDelMese giorniMostrati() const;
   // What a screen reader says after a cell's name and state: its group and, for the
   // cell with the focus, the result line.
   QString descrizione(Gruppo gruppo, std::int16_t indice) const;
@@ -73,6 +73,7 @@ class frmAlmanacco final : public QWidget {
   void seleziona(Nome gruppo, Nome holder, std::int16_t indice);
   void scegliGiorno(std::int16_t indice);
   void ricalcolaAnno();
+  void mostraGiorniDelMese();
   void ridimensiona();
   // One road for every way of choosing a cell: the click handler, then the focus.
   void scegli(Gruppo gruppo, std::int16_t indice);

@@ -1,71 +1,53 @@
-// Whole ranges of dates checked against std::chrono's Gregorian calendar, which knows
-// nothing of the 28-year cycle.
+// Every day the window offers, 1 January 1500 to 31 December 2299, against the real
+// calendar as the tests know it: the result line of every day, and the day cells of
+// every month.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <string>
 
 #include "motore.h"
+#include "reale.h"
 
 namespace almanacco::prova {
 namespace {
 
-using namespace std::chrono;
 using namespace nomi;
 
-constexpr const char* kAbbr[] = {"L", "Ma", "Me", "G", "V", "S", "D"};
-constexpr const char* kNomi[] = {"Lunedì",  "Martedì", "Mercoledì", "Giovedì",
-                                 "Venerdì", "Sabato",  "Domenica"};
-constexpr const char* kMesi[] = {"Gennaio",   "Febbraio", "Marzo",    "Aprile",
-                                 "Maggio",    "Giugno",   "Luglio",   "Agosto",
-                                 "Settembre", "Ottobre",  "Novembre", "Dicembre"};
-
-unsigned lunediPrimo(const year_month_day& data) {
-  return (weekday{sys_days{data}}.c_encoding() + 6) % 7;
-}
-
-// Every year the window offers keeps the weekdays of its 28-year twin 2016 + year mod 28.
-TEST(Exhaustive, MonthIndexFollowsTheTwentyEightYearCycle) {
+// The window's road: a month is laid out once, then every day of it is a day click.
+TEST(Exhaustive, EveryDayFrom1500To2299IsTheRealCalendars) {
   Motore m;
-  for (int anno = 1500; anno <= 2299; ++anno) {
-    const int gemello = 2016 + anno % 28;
-    m.scrivi(lblAnno, std::to_string(anno));
-    for (unsigned mese = 1; mese <= 12; ++mese) {
-      m.scrivi(lblMeseSel, std::to_string(mese));
-      m.calendario.CalcolaIndice();
-      const auto primo = year{gemello} / month{mese} / day{1};
-      ASSERT_EQ(m[lblIndice], kAbbr[lunediPrimo(primo)]) << anno << '/' << mese;
-      ASSERT_EQ(m[lblRestoAnno], std::to_string(anno % 28));
+  const long primo = numeroGiuliano(1500, 1, 1);
+  const long ultimo = numeroDi({2299, 12, 31});
+  Data mese{0, 0, 0};
+  GiorniDelMese giorni;
+  const auto fineDelMese = [&] {
+    if (mese.anno == 0) return;
+    const auto celle = celleDeiGiorni(std::to_string(mese.anno), std::to_string(mese.mese));
+    ASSERT_TRUE(celle.has_value());
+    EXPECT_EQ(*celle, giorni) << mese.mese << '/' << mese.anno;
+  };
+  for (long n = primo; n <= ultimo; ++n) {
+    const Data d = dataDi(n);
+    if (d.mese != mese.mese) {
+      fineDelMese();
+      mese = d;
+      giorni.reset();
+      m.scrivi({{lblSecoloSel, std::to_string(d.anno / 100 - 14)},
+                {lblDecineSel, std::to_string(d.anno / 10 % 10)},
+                {lblUnitàSel, std::to_string(d.anno % 10)},
+                {lblMeseSel, std::to_string(d.mese)},
+                {lblFinale(1), kMesi[d.mese - 1]}});
+      m.catena();
     }
+    giorni.set(static_cast<std::size_t>(d.giorno));
+    m.scrivi({{lblGiornoSel, std::to_string(d.giorno)}, {lblFinale(0), std::to_string(d.giorno)}});
+    m.calendario.ScriviRisultato();
+    ASSERT_EQ(m[lblNomeCompleto], riga(d, settimanaDi(n)));
   }
-}
-
-// From 1 March 1900 to 28 February 2100 the cycle is the Gregorian calendar, so the
-// result line names the true weekday of every day.
-TEST(Exhaustive, ResultLineIsGregorianFromMarch1900ToFebruary2100) {
-  Motore m;
-  const sys_days primo = year{1900} / March / 1;
-  const sys_days ultimo = year{2100} / February / 28;
-  int giorni = 0;
-  for (sys_days d = primo; d <= ultimo; d += days{1}) {
-    const year_month_day data{d};
-    const int anno = static_cast<int>(data.year());
-    const auto mese = static_cast<unsigned>(data.month());
-    const auto giorno = std::to_string(static_cast<unsigned>(data.day()));
-    m.scrivi({{lblSecoloSel, std::to_string(anno / 100 - 14)},
-              {lblDecineSel, std::to_string(anno / 10 % 10)},
-              {lblUnitàSel, std::to_string(anno % 10)},
-              {lblMeseSel, std::to_string(mese)},
-              {lblGiornoSel, giorno},
-              {lblFinale(0), giorno},
-              {lblFinale(1), kMesi[mese - 1]}});
-    m.catena();
-    const std::string atteso = giorno + " " + kMesi[mese - 1] + " " + std::to_string(anno) + ": " +
-                               kNomi[lunediPrimo(data)];
-    ASSERT_EQ(m[lblNomeCompleto], atteso);
-    ++giorni;
-  }
-  EXPECT_EQ(giorni, 200 * 365 + 49);  // 49 leap days, 1904 to 2096
+  fineDelMese();
+  // 800 years, with a 29 February every fourth year but 1700, 1800, 1900, 2100 and
+  // 2200, and without 1582's ten days.
+  EXPECT_EQ(ultimo - primo + 1, 800 * 365 + 200 - 5 - 10);
 }
 
 }  // namespace

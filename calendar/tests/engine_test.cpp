@@ -45,11 +45,21 @@ TEST(CalcolaIndice, FindsTheRemainderAndTheWeekdayOfTheFirst) {
   const struct {
     std::string_view anno, mese, resto, indice;
   } casi[] = {
-      {"1957", "6", "25", "S"},   {"2016", "1", "0", "V"},  {"2000", "1", "12", "S"},
-      {"2000", "3", "12", "Me"},  {"1900", "1", "24", "D"}, {"1900", "2", "24", "Me"},
-      {"1900", "3", "24", "G"},   {"2100", "1", "0", "V"},  {"2100", "3", "0", "Ma"},
-      {"1582", "10", "14", "Ma"}, {"1500", "1", "16", "G"}, {"2299", "12", "3", "D"},
-      {"57", "6", "1", "G"},      {"2024", "3", "8", "V"},
+      {"1957", "6", "25", "S"},
+      {"2016", "1", "0", "V"},
+      {"2000", "1", "12", "S"},
+      {"2000", "3", "12", "Me"},
+      {"1900", "1", "24", "L"},
+      {"1900", "3", "24", "G"},
+      {"2100", "3", "0", "L"},
+      {"2299", "12", "3", "V"},
+      {"2024", "3", "8", "V"},
+      // The reform: September 1582 is Julian; October's header is the Gregorian one.
+      {"1582", "9", "14", "S"},
+      {"1582", "10", "14", "V"},
+      // A year without its century is the Julian year it names.
+      {"57", "6", "1", "Me"},
+      {"1500", "1", "16", "Me"},
   };
   for (const auto& c : casi) {
     Motore m;
@@ -154,30 +164,26 @@ TEST(ScriviRisultato, NamesTheWeekdayAboveTheSelectedDay) {
   }
 }
 
-TEST(MonthRules, LengthsAndNames) {
+// The day cells of a month, from the year and month holders as the window reads them.
+TEST(MonthRules, DayCellsAndNames) {
   const struct {
-    std::string_view mese;
-    std::optional<int> resto, giorni;
+    std::string_view anno, mese;
+    std::optional<GiorniDelMese> giorni;
     std::optional<std::string_view> nome;
   } casi[] = {
-      {"1", 25, 31, "Gennaio"},
-      {"2", 8, 29, "Febbraio"},
-      {"2", 24, 29, "Febbraio"},
-      {"2", 0, 29, "Febbraio"},
-      {"2", 7, 28, "Febbraio"},
-      {"2", 27, 28, "Febbraio"},
-      {"2", std::nullopt, std::nullopt, "Febbraio"},
-      {"2", -4, 28, "Febbraio"},
-      {"4", 1, 30, "Aprile"},
-      {"11", 1, 30, "Novembre"},
-      {"10", 1, 31, "Ottobre"},
-      {"12", 1, 31, "Dicembre"},
-      {"0", 1, std::nullopt, std::nullopt},
-      {"13", 1, std::nullopt, std::nullopt},
-      {"02", 8, std::nullopt, std::nullopt},
+      {"2024", "2", finoAl(29), "Febbraio"},
+      {"1900", "2", finoAl(28), "Febbraio"},
+      {"1500", "2", finoAl(29), "Febbraio"},  // Julian: every fourth year
+      {"1582", "10", finoAl(31) & ~(finoAl(14) ^ finoAl(4)), "Ottobre"},
+      {"0", "2", finoAl(29), "Febbraio"},  // year 00 without a century, Julian
+      {"2024", "0", std::nullopt, std::nullopt},
+      {"2024", "13", std::nullopt, std::nullopt},
+      {"2024", "02", std::nullopt, std::nullopt},
+      {"-4", "2", std::nullopt, "Febbraio"},
+      {"abc", "2", std::nullopt, "Febbraio"},
   };
   for (const auto& c : casi) {
-    EXPECT_EQ(giorniDelMese(c.mese, c.resto), c.giorni) << c.mese;
+    EXPECT_EQ(celleDeiGiorni(c.anno, c.mese), c.giorni) << c.mese << '/' << c.anno;
     EXPECT_EQ(nomeDelMese(c.mese), c.nome) << c.mese;
   }
 }

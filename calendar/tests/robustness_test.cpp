@@ -73,7 +73,7 @@ TEST(BadCaptions, AYearThatIsNoNumberSkipsTheWholeIndexStep) {
   } casi[] = {
       {"", "25", "S"},      {"abc", "25", "S"},    {" 1", "25", "S"},
       {"99999", "25", "S"}, {"1957x", "25", "S"},  {std::string(10000, '1'), "25", "S"},
-      {"\xff", "25", "S"},  {"01", "1", "G"},      {"0", "0", "Me"},
+      {"\xff", "25", "S"},  {"01", "1", "Me"},     {"0", "0", "Ma"},
       {"-3", "-3", "S"},    {"-32768", "-8", "S"},
   };
   for (const auto& c : casi) {

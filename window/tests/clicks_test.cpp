@@ -26,13 +26,6 @@ void componi(Finestra& f, int giorno, int mese, int anno) {
   clicca(f, lblGiorni(static_cast<std::int16_t>(giorno)));
 }
 
-std::vector<int> mostrati(const Finestra& f) {
-  std::vector<int> giorni;
-  for (std::int16_t d = 29; d <= 31; ++d)
-    if (!f.cella(lblGiorni(d)).isHidden()) giorni.push_back(d);
-  return giorni;
-}
-
 }  // namespace
 
 class TestClick : public QObject {
@@ -75,8 +68,41 @@ class TestClick : public QObject {
     auto& f = *finestra_;
     const LabelId celle[] = {lblSecolo(3), lblDecine(8), lblUnità(2), lblMese(10), lblGiorni(15)};
     for (const int i : ordine) clicca(f, celle[i]);
-    // 15 October 1782 lies outside the Gregorian span of the cycle: the cycle answers.
-    QCOMPARE(f[lblNomeCompleto], std::string("15 Ottobre 1782: Domenica"));
+    QCOMPARE(f[lblNomeCompleto], std::string("15 Ottobre 1782: Martedì"));
+  }
+
+  // Days from history, each composed by clicks, with the day cells its month shows.
+  void theRealCalendar_data() {
+    QTest::addColumn<int>("giorno");
+    QTest::addColumn<int>("mese");
+    QTest::addColumn<int>("anno");
+    QTest::addColumn<Indici>("nascosti");
+    QTest::addColumn<QString>("riga");
+    const Indici ottobre1582{5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+    QTest::newRow("1900 is no leap year") << 1 << 1 << 1900 << Indici{} << "1 Gennaio 1900: Lunedì";
+    QTest::newRow("the last Julian day")
+        << 4 << 10 << 1582 << ottobre1582 << "4 Ottobre 1582: Giovedì";
+    QTest::newRow("a Julian day under the Gregorian header")
+        << 1 << 10 << 1582 << ottobre1582 << "1 Ottobre 1582: Lunedì";
+    QTest::newRow("the first Gregorian day")
+        << 15 << 10 << 1582 << ottobre1582 << "15 Ottobre 1582: Venerdì";
+    QTest::newRow("1500 is a Julian leap year")
+        << 29 << 2 << 1500 << Indici{30, 31} << "29 Febbraio 1500: Sabato";
+    QTest::newRow("1700 is not") << 28 << 2 << 1700 << Indici{29, 30, 31}
+                                 << "28 Febbraio 1700: Domenica";
+    QTest::newRow("the last day offered")
+        << 31 << 12 << 2299 << Indici{} << "31 Dicembre 2299: Domenica";
+  }
+  void theRealCalendar() {
+    QFETCH(int, giorno);
+    QFETCH(int, mese);
+    QFETCH(int, anno);
+    QFETCH(Indici, nascosti);
+    QFETCH(QString, riga);
+    auto& f = *finestra_;
+    componi(f, giorno, mese, anno);
+    QCOMPARE(f.giorniNascosti(), nascosti);
+    QCOMPARE(QString::fromStdString(f[lblNomeCompleto]), riga);
   }
 
   void monthLengths_data() {
@@ -84,51 +110,54 @@ class TestClick : public QObject {
     QTest::addColumn<int>("giornoPrima");
     QTest::addColumn<int>("mesePrima");
     QTest::addColumn<int>("mese");
-    QTest::addColumn<Indici>("visibili");
+    QTest::addColumn<Indici>("nascosti");
     QTest::addColumn<int>("giornoDopo");
     QTest::addColumn<QString>("riga");
     QTest::newRow("31 January to April")
-        << 2024 << 31 << 1 << 4 << Indici{29, 30} << 1 << "1 Aprile 2024: Lunedì";
+        << 2024 << 31 << 1 << 4 << Indici{31} << 1 << "1 Aprile 2024: Lunedì";
     QTest::newRow("30 March to April keeps the 30th")
-        << 2024 << 30 << 3 << 4 << Indici{29, 30} << 30 << "30 Aprile 2024: Martedì";
+        << 2024 << 30 << 3 << 4 << Indici{31} << 30 << "30 Aprile 2024: Martedì";
     QTest::newRow("February of a leap year")
-        << 2024 << 30 << 1 << 2 << Indici{29} << 1 << "1 Febbraio 2024: Giovedì";
+        << 2024 << 30 << 1 << 2 << Indici{30, 31} << 1 << "1 Febbraio 2024: Giovedì";
     QTest::newRow("29 January to a leap February")
-        << 2024 << 29 << 1 << 2 << Indici{29} << 29 << "29 Febbraio 2024: Giovedì";
+        << 2024 << 29 << 1 << 2 << Indici{30, 31} << 29 << "29 Febbraio 2024: Giovedì";
     QTest::newRow("February of a common year")
-        << 2023 << 29 << 1 << 2 << Indici{} << 1 << "1 Febbraio 2023: Mercoledì";
-    QTest::newRow("February 1900 has a 29th")
-        << 1900 << 10 << 1 << 2 << Indici{29} << 10 << "10 Febbraio 1900: Venerdì";
-    QTest::newRow("February 2100 has a 29th")
-        << 2100 << 10 << 1 << 2 << Indici{29} << 10 << "10 Febbraio 2100: Mercoledì";
+        << 2023 << 29 << 1 << 2 << Indici{29, 30, 31} << 1 << "1 Febbraio 2023: Mercoledì";
+    QTest::newRow("February 1900 has no 29th")
+        << 1900 << 29 << 1 << 2 << Indici{29, 30, 31} << 1 << "1 Febbraio 1900: Giovedì";
+    QTest::newRow("February 2000 has one")
+        << 2000 << 29 << 1 << 2 << Indici{30, 31} << 29 << "29 Febbraio 2000: Martedì";
     QTest::newRow("March after February shows them all")
-        << 2023 << 5 << 2 << 3 << Indici{29, 30, 31} << 5 << "5 Marzo 2023: Domenica";
+        << 2023 << 5 << 2 << 3 << Indici{} << 5 << "5 Marzo 2023: Domenica";
   }
   void monthLengths() {
     QFETCH(int, anno);
     QFETCH(int, giornoPrima);
     QFETCH(int, mesePrima);
     QFETCH(int, mese);
-    QFETCH(Indici, visibili);
+    QFETCH(Indici, nascosti);
     QFETCH(int, giornoDopo);
     QFETCH(QString, riga);
     auto& f = *finestra_;
     componi(f, giornoPrima, mesePrima, anno);
     clicca(f, lblMese(static_cast<std::int16_t>(mese)));
-    QCOMPARE(mostrati(f), visibili);
+    QCOMPARE(f.giorniNascosti(), nascosti);
     QCOMPARE(f.evidenziate(lblGiorni), Indici{giornoDopo});
     QCOMPARE(f[lblGiornoSel], std::to_string(giornoDopo));
     QCOMPARE(f[lblFinale(0)], std::to_string(giornoDopo));
     QCOMPARE(QString::fromStdString(f[lblNomeCompleto]), riga);
   }
 
-  void aNewYearKeepsTheDaysOfTheLastMonthClick() {
+  // A change of year brings the month's days with it.
+  void aNewYearBringsItsOwnDays() {
     auto& f = *finestra_;
     componi(f, 29, 2, 2024);
     clicca(f, lblUnità(3));
-    QCOMPARE(mostrati(f), Indici{29});
-    QCOMPARE(f.evidenziate(lblGiorni), Indici{29});
-    QCOMPARE(f[lblNomeCompleto], std::string("29 Febbraio 2023: Mercoledì"));
+    QCOMPARE(f.giorniNascosti(), (Indici{29, 30, 31}));
+    QCOMPARE(f.evidenziate(lblGiorni), Indici{1});
+    QCOMPARE(f[lblNomeCompleto], std::string("1 Febbraio 2023: Mercoledì"));
+    clicca(f, lblUnità(4));
+    QCOMPARE(f.giorniNascosti(), (Indici{30, 31}));
   }
 
   void aHiddenDayTakesNoClick() {

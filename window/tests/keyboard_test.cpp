@@ -73,10 +73,16 @@ class TestTastiera : public QObject {
         << Data{28, 2, 2023}
         << Q{Qt::Key_Tab, Qt::Key_Home, Qt::Key_Right, kBacktab, Qt::Key_Right, Qt::Key_Down}
         << "28 Febbraio 2023: Martedì";
+    // A year key brings the year's days: 10 October 1582 never was.
+    QTest::newRow("into 1582 by the unit")
+        << Data{10, 10, 1581} << Q{kBacktab, Qt::Key_Right} << "1 Ottobre 1582: Lunedì";
+    QTest::newRow("across and down over the ten missing days")
+        << Data{4, 10, 1582} << Q{Qt::Key_Right, Qt::Key_Left, Qt::Key_Down}
+        << "18 Ottobre 1582: Lunedì";
     // After 2299 no century is highlighted: Tab lands on 1500, Space chooses it.
     QTest::newRow("Space in a group with no highlight")
         << Data{1, 1, 2300} << Q{Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Space}
-        << "1 Gennaio 1500: Giovedì";
+        << "1 Gennaio 1500: Mercoledì";
     QTest::newRow("Escape and letters do nothing")
         << dicembre << Q{Qt::Key_Escape, Qt::Key_A, Qt::Key_5} << "8 Dicembre 2026: Martedì";
   }

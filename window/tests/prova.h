@@ -36,6 +36,14 @@ struct Finestra {
     return indici;
   }
 
+  // The day cells hidden because the month did not have those days.
+  std::vector<int> giorniNascosti() const {
+    std::vector<int> giorni;
+    for (std::int16_t d = 1; d <= 31; ++d)
+      if (cella(nomi::lblGiorni(d)).isHidden()) giorni.push_back(d);
+    return giorni;
+  }
+
   PiattaformaFissa piattaforma;
   frmAlmanacco form;
 };

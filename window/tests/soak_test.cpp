@@ -1,27 +1,21 @@
 // Seeded random clicks on the shown cells, mixed with random keys, each checked against a
-// model of the window written here from the calendar itself (std::chrono), not from the
-// engine's tables.
+// model of the window written here from the real calendar as the tests know it (Julian
+// day numbers and std::chrono), not from the engine's tables.
 //   ALMANACCO_SOAK_CLICKS  how many clicks (default 20000)
 //   ALMANACCO_SOAK_SEED    the seed (default 1957)
 #include <QApplication>
 #include <QTest>
 #include <array>
-#include <chrono>
 #include <random>
 
 #include "prova.h"
+#include "reale.h"
 
 using namespace almanacco;
 using namespace almanacco::nomi;
-using almanacco::prova::Finestra;
+using namespace almanacco::prova;
 
 namespace {
-
-const char* const kSettimana[] = {"Lunedì",  "Martedì", "Mercoledì", "Giovedì",
-                                  "Venerdì", "Sabato",  "Domenica"};
-const char* const kAbbreviata[] = {"L", "Ma", "Me", "G", "V", "S", "D"};
-const char* const kMesi[] = {"Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
-                             "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
 
 long daAmbiente(const char* nome, long predefinito) {
   const QByteArray valore = qgetenv(nome);
@@ -33,27 +27,29 @@ long daAmbiente(const char* nome, long predefinito) {
 // What the window should show, kept from the clicks alone.
 struct Modello {
   int giorno, mese, secolo, decina, unità;  // secolo 0: none selected
-  int mostratiFinoA = 31;                   // the last day cell shown
+  std::vector<int> mostrati;                // the day cells shown
 
   int anno() const { return (secolo ? (secolo + 14) * 100 : 0) + decina * 10 + unità; }
 
-  // Monday = 0. Gregorian from 1 March 1900 to 28 February 2100; elsewhere the year
-  // borrows the calendar of the year 2016 + year mod 28, as a perpetual calendar does.
+  // Monday = 0. The header of October 1582 and after is Gregorian, before it Julian.
   int primoDelMese() const {
-    using namespace std::chrono;
     const int a = anno();
-    const bool gregoriano =
-        (a > 1900 || (a == 1900 && mese >= 3)) && (a < 2100 || (a == 2100 && mese < 3));
-    const int usato = gregoriano ? a : 2016 + a % 28;
-    const year_month_day primo{year{usato}, month{static_cast<unsigned>(mese)}, day{1}};
-    return static_cast<int>((weekday{sys_days{primo}}.c_encoding() + 6) % 7);
+    const bool gregoriano = a > 1582 || (a == 1582 && mese >= 10);
+    return settimanaDi(gregoriano ? numeroGregoriano({a, mese, 1}) : numeroGiuliano(a, mese, 1));
   }
+  int settimana() const { return settimanaDi(numeroDi({anno(), mese, giorno})); }
 
-  void clickMese(int m) {
-    mese = m;
-    static const int lunghezze[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    mostratiFinoA = lunghezze[m - 1] + (m == 2 && anno() % 4 == 0 ? 1 : 0);
-    if (giorno > mostratiFinoA) giorno = 1;
+  // The days the month had, and a selected day it lacks moves to the 1st.
+  void giorniDelMese() {
+    mostrati.clear();
+    for (int d = 1; d <= 31; ++d)
+      if (numeroDi({anno(), mese, d}) >= 0) mostrati.push_back(d);
+    if (std::find(mostrati.begin(), mostrati.end(), giorno) == mostrati.end()) giorno = 1;
+  }
+  GiorniDelMese celleMostrate() const {
+    GiorniDelMese celle;
+    for (const int d : mostrati) celle.set(static_cast<std::size_t>(d));
+    return celle;
   }
 
   // The cell chosen in a group, by a click or a key, and the keyboard focus that follows.
@@ -66,16 +62,20 @@ struct Modello {
         giorno = valore;
         return lblGiorni(i);
       case Gruppo::Mese:
-        clickMese(valore);
+        mese = valore;
+        giorniDelMese();
         return lblMese(i);
       case Gruppo::Secolo:
         secolo = valore;
+        giorniDelMese();
         return lblSecolo(i);
       case Gruppo::Decina:
         decina = valore;
+        giorniDelMese();
         return lblDecine(i);
       case Gruppo::Unità:
         unità = valore;
+        giorniDelMese();
         return lblUnità(i);
     }
     return {};
@@ -102,8 +102,8 @@ class TestSoak : public QObject {
     // Start-up on 29 February 2024, so the first month click may move the day.
     Finestra f({29, 2, 2024});
     f.form.show();
-    Modello m{29, 2, 6, 2, 4};
-    m.mostratiFinoA = 31;  // start-up shows every day cell
+    Modello m{29, 2, 6, 2, 4, {}};
+    m.giorniDelMese();
 
     QVERIFY(QTest::qWaitForWindowActive(&f.form));
     for (long n = 0; n < clicks; ++n) {
@@ -114,9 +114,8 @@ class TestSoak : public QObject {
         QVERIFY(destinatario != nullptr);
         const int quale = std::uniform_int_distribution<int>(0, 8)(caso);
         if (quale < 6) {
-          const auto meta =
-              vicino(m.fuoco, static_cast<std::int16_t>(m.scelto(m.fuoco)),
-                     static_cast<Direzione>(quale), static_cast<std::int16_t>(m.mostratiFinoA));
+          const auto meta = vicino(m.fuoco, static_cast<std::int16_t>(m.scelto(m.fuoco)),
+                                   static_cast<Direzione>(quale), m.celleMostrate());
           if (meta) m.scegli(m.fuoco, *meta);
           QTest::keyClick(destinatario, kFrecce[quale]);
         } else if (quale == 6) {
@@ -131,8 +130,11 @@ class TestSoak : public QObject {
       } else {
         const auto g = static_cast<Gruppo>(std::uniform_int_distribution<int>(0, 4)(caso));
         const int primo = g == Gruppo::Decina || g == Gruppo::Unità ? 0 : 1;
-        const int ultimo = std::array{m.mostratiFinoA, 12, 8, 9, 9}[static_cast<int>(g)];
-        const LabelId cella = m.scegli(g, std::uniform_int_distribution<int>(primo, ultimo)(caso));
+        const int ultimo =
+            std::array{static_cast<int>(m.mostrati.size()), 12, 8, 9, 9}[static_cast<int>(g)];
+        int valore = std::uniform_int_distribution<int>(primo, ultimo)(caso);
+        if (g == Gruppo::Giorno) valore = m.mostrati[static_cast<std::size_t>(valore - 1)];
+        const LabelId cella = m.scegli(g, valore);
         QTest::mouseClick(&f.cella(cella), Qt::LeftButton);
       }
       confronta(f, m, n, seme);
@@ -156,19 +158,16 @@ class TestSoak : public QObject {
     const int primo = m.primoDelMese();
     const int colonnaDomenica = (6 - primo) % 7 + 1;
     for (std::int16_t c = 1; c <= 7; ++c) {
-      QVERIFY2(f[lblNome(c)] == kAbbreviata[(primo + c - 1) % 7], dove);
+      QVERIFY2(f[lblNome(c)] == kAbbreviate[(primo + c - 1) % 7], dove);
       QVERIFY2((f.cella(lblNome(c)).ForeColor() == kRossoScuro) == (c == colonnaDomenica), dove);
     }
     for (std::int16_t d = 1; d <= 31; ++d) {
       const bool domenica = (d - 1) % 7 + 1 == colonnaDomenica;
       QVERIFY2(f.cella(lblGiorni(d)).ForeColor() == (domenica ? kRossoScuro : kNero), dove);
-      QVERIFY2(f.cella(lblGiorni(d)).isHidden() == (d > m.mostratiFinoA), dove);
     }
-    // A day the month lacks still names the weekday of its column.
-    const std::string riga = std::to_string(m.giorno) + " " + kMesi[m.mese - 1] + " " +
-                             std::to_string(m.anno()) + ": " +
-                             kSettimana[(primo + m.giorno - 1) % 7];
-    QVERIFY2(f[lblNomeCompleto] == riga,
+    QVERIFY2(f.form.giorniMostrati() == m.celleMostrate(), dove);
+    const std::string atteso = riga({m.anno(), m.mese, m.giorno}, m.settimana());
+    QVERIFY2(f[lblNomeCompleto] == atteso,
              dove + ": " + QByteArray::fromStdString(f[lblNomeCompleto]));
   }
 };

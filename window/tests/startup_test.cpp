@@ -56,21 +56,33 @@ class TestAvvio : public QObject {
     QTest::addColumn<int>("anno");
     QTest::addColumn<QStringList>("holders");  // day, month, century, decade, unit, year
     QTest::addColumn<QString>("riga");
+    QTest::addColumn<Indici>("nascosti");
     QTest::newRow("7 March 2024") << 7 << 3 << 2024 << QStringList{"7", "3", "6", "2", "4", "2024"}
-                                  << "7 Marzo 2024: Giovedì";
+                                  << "7 Marzo 2024: Giovedì" << Indici{};
     QTest::newRow("the 5th, not the 05th")
-        << 5 << 7 << 1999 << QStringList{"5", "7", "5", "9", "9", "1999"}
-        << "5 Luglio 1999: Lunedì";
+        << 5 << 7 << 1999 << QStringList{"5", "7", "5", "9", "9", "1999"} << "5 Luglio 1999: Lunedì"
+        << Indici{};
     QTest::newRow("October is 10, not 1")
         << 1 << 10 << 2026 << QStringList{"1", "10", "6", "2", "6", "2026"}
-        << "1 Ottobre 2026: Giovedì";
+        << "1 Ottobre 2026: Giovedì" << Indici{};
     QTest::newRow("last day the window offers")
         << 31 << 12 << 2299 << QStringList{"31", "12", "8", "9", "9", "2299"}
-        << "31 Dicembre 2299: Martedì";
+        << "31 Dicembre 2299: Domenica" << Indici{};
     QTest::newRow("a year past the centuries: no century cell")
-        << 4 << 5 << 2300 << QStringList{"4", "5", "0", "0", "0", "00"} << "4 Maggio 00: Mercoledì";
+        << 4 << 5 << 2300 << QStringList{"4", "5", "0", "0", "0", "00"} << "4 Maggio 00: Martedì"
+        << Indici{};
     QTest::newRow("a three-digit year")
-        << 2 << 8 << 999 << QStringList{"2", "8", "0", "9", "9", "99"} << "2 Agosto 99: Sabato";
+        << 2 << 8 << 999 << QStringList{"2", "8", "0", "9", "9", "99"} << "2 Agosto 99: Venerdì"
+        << Indici{};
+    QTest::newRow("a February opens with its own days")
+        << 10 << 2 << 2023 << QStringList{"10", "2", "6", "2", "3", "2023"}
+        << "10 Febbraio 2023: Venerdì" << Indici{29, 30, 31};
+    QTest::newRow("an April has no 31st")
+        << 30 << 4 << 2026 << QStringList{"30", "4", "6", "2", "6", "2026"}
+        << "30 Aprile 2026: Giovedì" << Indici{31};
+    QTest::newRow("29 February 2400 is in the Julian year 00")
+        << 29 << 2 << 2400 << QStringList{"29", "2", "0", "0", "0", "00"}
+        << "29 Febbraio 00: Domenica" << Indici{30, 31};
   }
   void opensOnToday() {
     QFETCH(int, giorno);
@@ -78,6 +90,7 @@ class TestAvvio : public QObject {
     QFETCH(int, anno);
     QFETCH(QStringList, holders);
     QFETCH(QString, riga);
+    QFETCH(Indici, nascosti);
     Finestra f({giorno, mese, anno});
     const LabelId ids[] = {lblGiornoSel, lblMeseSel,  lblSecoloSel,
                            lblDecineSel, lblUnitàSel, lblAnno};
@@ -91,14 +104,8 @@ class TestAvvio : public QObject {
       const bool senzaSecolo = i == 2 && holders[2] == "0";
       QCOMPARE(f.evidenziate(gruppi[i]), senzaSecolo ? Indici{} : Indici{holders[i].toInt()});
     }
-    // Start-up leaves every day cell shown, whatever the month's length.
-    for (std::int16_t d = 1; d <= 31; ++d) QVERIFY(!f.cella(lblGiorni(d)).isHidden());
-  }
-
-  void aFebruaryStillShowsEveryDay() {
-    Finestra f({10, 2, 2023});
-    QCOMPARE(f[lblNomeCompleto], std::string("10 Febbraio 2023: Venerdì"));
-    QVERIFY(!f.cella(lblGiorni(31)).isHidden());
+    // The day cells are the month's own from the start.
+    QCOMPARE(f.giorniNascosti(), nascosti);
   }
 
   void fitsTheScreen_data() {

@@ -4,6 +4,8 @@
     cliente.py azioni   press five cells by name through their default action
     cliente.py tasti    type the keys that compose the date (focus starts on the day)
     cliente.py click    click the cells with the pointer
+    cliente.py riforma  from there, type the keys to 4 October 1582, whose month lacks
+                        the days 5 to 14
     cliente.py oggi     touch nothing: the window has opened on today's date
 Exits 0 when the result line reads the date and its weekday, 1 otherwise.
 """
@@ -77,21 +79,23 @@ def tasto(simbolo, volte=1):
 TAB, HOME, DOWN, RIGHT = 0xFF09, 0xFF50, 0xFF54, 0xFF53
 
 
+def per_gruppi(passi):
+    # From the day, group by group: Home, then so many steps Down or Right, then Tab.
+    for freccia, volte in passi:
+        tasto(HOME)
+        tasto(freccia, volte)
+        tasto(TAB)
+
+
 def digita(mesi):
-    tasto(HOME)
-    tasto(DOWN, 2)  # 1, 8, 15
+    # 1, 8, 15; Gennaio to Giugno; 1500 to 1900; 1 to 5; 1 to 7.
+    per_gruppi([(DOWN, 2), (RIGHT, 5), (RIGHT, 4), (RIGHT, 4), (RIGHT, 6)])
+
+
+def riforma(mesi):
+    # The focus is on the day: Ottobre, 1500, 8, 2, and back round to the 4th.
     tasto(TAB)
-    tasto(HOME)
-    tasto(RIGHT, 5)  # Gennaio to Giugno
-    tasto(TAB)
-    tasto(HOME)
-    tasto(RIGHT, 4)  # 1500 to 1900
-    tasto(TAB)
-    tasto(HOME)
-    tasto(RIGHT, 4)  # 1 to 5
-    tasto(TAB)
-    tasto(HOME)
-    tasto(RIGHT, 6)  # 1 to 7
+    per_gruppi([(RIGHT, 9), (RIGHT, 0), (RIGHT, 7), (RIGHT, 1), (RIGHT, 3)])
 
 
 def clicca(mesi):
@@ -136,11 +140,12 @@ def main():
     if modo == "oggi":
         return oggi(mesi)
     attiva(mesi)
-    {"azioni": premi, "tasti": digita, "click": clicca}[modo](mesi)
-    letta = aspetta(lambda: riga(mesi) == ATTESO and riga(mesi), 5) or riga(mesi)
-    giorni = gruppo_(mesi, "Giorno").childCount
-    print(f"cliente ({modo}): la riga dice {letta!r}; il gruppo Giorno mostra {giorni} giorni")
-    ok = letta == ATTESO and giorni == 30
+    {"azioni": premi, "tasti": digita, "click": clicca, "riforma": riforma}[modo](mesi)
+    atteso, quanti = ("4 Ottobre 1582: Giovedì", 21) if modo == "riforma" else (ATTESO, 30)
+    letta = aspetta(lambda: riga(mesi) == atteso and riga(mesi), 5) or riga(mesi)
+    giorni = [g.name for g in gruppo_(mesi, "Giorno")]
+    print(f"cliente ({modo}): la riga dice {letta!r}; il gruppo Giorno mostra {giorni}")
+    ok = letta == atteso and len(giorni) == quanti
     if modo == "azioni":
         descrizione = cella(mesi, "Giorno", "15").description
         print(f"cliente ({modo}): il 15 ha la descrizione {descrizione!r}")
