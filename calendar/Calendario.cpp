@@ -79,12 +79,6 @@ std::optional<GiorniDelMese> celleDeiGiorni(std::string_view anno, std::string_v
   return giorniDelMese(*numero, *mese);
 }
 
-void componiRisultato(std::string& riga, std::string_view giorno, std::string_view mese,
-                      std::string_view anno, std::string_view settimana) {
-  riga.append(giorno).append(" ").append(mese).append(" ").append(anno).append(": ").append(
-      settimana);
-}
-
 std::optional<std::string_view> nomeDelMese(std::string_view meseSel) {
   const auto mese = numeroTra(meseSel, 1, 12);
   if (!mese) return std::nullopt;

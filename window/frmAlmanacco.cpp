@@ -1,5 +1,7 @@
 #include "frmAlmanacco.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <algorithm>
 #include <cmath>
@@ -323,6 +325,11 @@ void frmAlmanacco::Label2_Click() {
 }
 
 void frmAlmanacco::keyPressEvent(QKeyEvent* evento) {
+  // The desktop's copy keys put the answer on the clipboard; the window shows nothing new.
+  if (evento->matches(QKeySequence::Copy)) {
+    QGuiApplication::clipboard()->setText(etichetta(lblNomeCompleto)->Caption());
+    return;
+  }
   Form_KeyDown(codiceTasto(*evento), statoModificatori(evento->modifiers()));
 }
 

@@ -2,6 +2,7 @@
 // checked against the result line and the highlights; and a mouse user who never sees a
 // focus mark.
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 
 #include "Controlli.h"
@@ -96,6 +97,24 @@ class TestTastiera : public QObject {
     digita(f, tasti);
     QCOMPARE(QString::fromStdString(f[lblNomeCompleto]), riga);
     QVERIFY(f.form.isVisible());
+  }
+
+  // The desktop's copy keys put the answer on the clipboard, and change nothing shown.
+  void theCopyKeysCopyTheAnswer_data() {
+    QTest::addColumn<int>("tasto");
+    QTest::newRow("Ctrl+C") << int(Qt::Key_C);
+    QTest::newRow("Ctrl+Insert") << int(Qt::Key_Insert);
+  }
+  void theCopyKeysCopyTheAnswer() {
+    QFETCH(int, tasto);
+    Finestra f({15, 6, 1957});
+    f.form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.form));
+    QGuiApplication::clipboard()->clear();
+    const QImage prima = f.form.grab().toImage();
+    QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(tasto), Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("15 Giugno 1957: Sabato"));
+    QCOMPARE(f.form.grab().toImage(), prima);
   }
 
   // The focus mark comes with a key and goes with the next click; it stays inside the

@@ -1,0 +1,67 @@
+// Arbitrary bytes as dates from a terminal, split into pieces of arbitrary sizes: nothing
+// may crash or trip a sanitizer; the answers and errors may not depend on how the input
+// was split; every answer is a result line of a date that reads back as itself.
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "risposta.h"
+
+namespace {
+using namespace almanacco;
+
+void richiedi(bool condizione) {
+  if (!condizione) __builtin_trap();
+}
+
+struct Esiti {
+  std::string risposte;
+  std::vector<std::string> errori;
+};
+
+Esiti rispondi(std::string_view ingresso, const std::vector<std::size_t>& tagli) {
+  Esiti esiti;
+  Risponditore r([&](long numero, std::string_view riga, Esito esito) {
+    richiedi(esito != Esito::Data && numero > 0);
+    esiti.errori.push_back(std::to_string(numero) + citazione(riga) + std::string(motivo(esito)));
+  });
+  std::size_t da = 0;
+  for (const std::size_t taglio : tagli) {
+    const std::size_t quanti = std::min(taglio, ingresso.size() - da);
+    r.leggi(ingresso.substr(da, quanti), esiti.risposte);
+    da += quanti;
+  }
+  r.leggi(ingresso.substr(da), esiti.risposte);
+  r.fine(esiti.risposte);
+  richiedi(r.tuttoBene() == esiti.errori.empty());
+  return esiti;
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quanti) {
+  FuzzedDataProvider fonte(dati, quanti);
+  std::vector<std::size_t> tagli;
+  for (int i = fonte.ConsumeIntegralInRange(0, 8); i > 0; --i)
+    tagli.push_back(fonte.ConsumeIntegralInRange<std::size_t>(0, 300));
+  const std::string ingresso = fonte.ConsumeRemainingBytesAsString();
+
+  const Esiti intero = rispondi(ingresso, {});
+  const Esiti aPezzi = rispondi(ingresso, tagli);
+  richiedi(intero.risposte == aPezzi.risposte && intero.errori == aPezzi.errori);
+
+  // The whole input as one date: an answer names a date that reads back as itself.
+  const Lettura lettura = leggiData(ingresso);
+  if (lettura.esito == Esito::Data) {
+    const DataScritta& d = lettura.data;
+    std::string risposta;
+    aggiungiRisposta(risposta, d);
+    const Lettura ancora = leggiData(std::to_string(d.giorno) + "." + std::to_string(d.mese) + "." +
+                                     std::to_string(d.anno));
+    richiedi(ancora.esito == Esito::Data && ancora.data.giorno == d.giorno &&
+             ancora.data.mese == d.mese && ancora.data.anno == d.anno);
+    richiedi(risposta.starts_with(std::to_string(d.giorno) + " ") && risposta.ends_with("\n"));
+  }
+  return 0;
+}
