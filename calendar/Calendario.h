@@ -25,6 +25,13 @@ class Calendario {
   void CalcolaIndice();
   // Rotates lblNome(1..7) to start with lblIndice and paints the Sunday column dark red.
   void DisponiSettimana();
+  // The chain from the month on, as a month click runs it and a new year after
+  // ComponiAnno: CalcolaIndice, DisponiSettimana, ScriviRisultato.
+  void ricalcolaMese() {
+    CalcolaIndice();
+    DisponiSettimana();
+    ScriviRisultato();
+  }
   // lblFinale(3) = the weekday above the selected day (for 1 to 4 October 1582, above the
   // day that fell on the same weekday in the header's count); lblNomeCompleto = the
   // result line.

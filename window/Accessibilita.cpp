@@ -6,9 +6,12 @@
 #include <utility>
 #include <vector>
 
+#include "Annunci.h"
 #include "Controlli.h"
 #include "Etichetta.h"
+#include "GruppoDiCelle.h"
 #include "frmAlmanacco.h"
+#include "gruppi.h"
 #include "tabelle.h"
 
 namespace almanacco {
@@ -46,28 +49,8 @@ QAccessibleInterface* figlioIn(const std::vector<QAccessibleInterface*>& figli, 
   return nullptr;
 }
 
-// Whether assistive technology has read a text since its last change was announced.
-// Until it reads the text again it holds no copy that could go stale, so a further
-// change needs no announcement: the next read gets the new text. At a click that turns
-// the header, this spares a screen reader seven announcements it would not use.
-class Letture {
- public:
-  void letto(QAccessible::Text tipo) const {
-    (tipo == QAccessible::Name ? nome_ : descrizione_) = true;
-  }
-  // True, once, when a change of the text must be announced.
-  bool daAnnunciare(QAccessible::Event tipo) {
-    bool& letto = tipo == QAccessible::NameChanged ? nome_ : descrizione_;
-    return std::exchange(letto, false);
-  }
-
- private:
-  // A reader may have taken the texts before any change: the first change is announced.
-  mutable bool nome_ = true, descrizione_ = true;
-};
-
 // A cell: a radio button, checked while it is highlighted, whose press is a click.
-class CellaAccessibile final : public QAccessibleWidget, public Letture {
+class CellaAccessibile final : public QAccessibleWidget, public annunci::Letture {
  public:
   CellaAccessibile(Etichetta* cella, frmAlmanacco* finestra, Gruppo gruppo)
       : QAccessibleWidget(cella, QAccessible::RadioButton), finestra_(finestra), gruppo_(gruppo) {}
@@ -109,7 +92,7 @@ class CellaAccessibile final : public QAccessibleWidget, public Letture {
 };
 
 // A text that only informs: the title, the weekday header, the result line and the rest.
-class TestoAccessibile final : public QAccessibleWidget, public Letture {
+class TestoAccessibile final : public QAccessibleWidget, public annunci::Letture {
  public:
   TestoAccessibile(Etichetta* etichetta, QAccessible::Role ruolo)
       : QAccessibleWidget(etichetta, ruolo) {}
@@ -227,41 +210,12 @@ QAccessibleInterface* fabbrica(const QString&, QObject* oggetto) {
       etichetta, etichetta->id() == kTitolo ? QAccessible::Heading : QAccessible::StaticText);
 }
 
-void invia(QObject* oggetto, QAccessible::Event tipo) {
-  if (oggetto == nullptr || !QAccessible::isActive()) return;
-  if (tipo == QAccessible::NameChanged || tipo == QAccessible::DescriptionChanged)
-    if (auto* letture = dynamic_cast<Letture*>(QAccessible::queryAccessibleInterface(oggetto)))
-      if (!letture->daAnnunciare(tipo)) return;
-  QAccessibleEvent evento(oggetto, tipo);
-  QAccessible::updateAccessibility(&evento);
-}
-
 }  // namespace
 
 namespace accessibile {
 
 void installa() {
-  // Qt's own factories come with the application; the newest is asked first. Qt keeps
-  // a factory once, however often it is installed.
   QAccessible::installFactory(fabbrica);
-}
-
-void nomeCambiato(QObject* oggetto) {
-  invia(oggetto, QAccessible::NameChanged);
-}
-void descrizioneCambiata(QObject* oggetto) {
-  invia(oggetto, QAccessible::DescriptionChanged);
-}
-void cellaMostrata(QObject* cella, bool mostrata) {
-  // The bridge turns these into the group's children-changed add and remove.
-  invia(cella, mostrata ? QAccessible::ObjectCreated : QAccessible::ObjectDestroyed);
-}
-void spuntaCambiata(QObject* oggetto) {
-  if (oggetto == nullptr || !QAccessible::isActive()) return;
-  QAccessible::State cambiato;
-  cambiato.checked = true;
-  QAccessibleStateChangeEvent evento(oggetto, cambiato);
-  QAccessible::updateAccessibility(&evento);
 }
 
 }  // namespace accessibile

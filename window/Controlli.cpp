@@ -1,6 +1,7 @@
 #include "Controlli.h"
 
 #include "creazione.h"
+#include "gruppi.h"
 #include "tabelle.h"
 
 namespace almanacco {
@@ -44,6 +45,17 @@ Controllo etichetta(Nome nome, std::int16_t indice, std::string_view caption, fl
 Controllo cella(Nome nome, std::int16_t indice, std::string_view caption, float left, float top,
                 float width) {
   return etichetta(nome, indice, caption, left, top, width, kCella);
+}
+
+// Where each group's block begins, and how far apart its columns and cells stand; where
+// a cell sits in its block is the group's own.
+struct Blocco {
+  float left, top, passo, larghezza;
+};
+Controllo nelBlocco(Gruppo gruppo, const Blocco& b, std::int16_t indice, std::string_view caption) {
+  const Posto p = *posto(gruppo, indice);
+  return cella(celleDi(gruppo), indice, caption, b.left + b.passo * static_cast<float>(p.colonna),
+               b.top + kPasso * static_cast<float>(p.riga), b.larghezza);
 }
 
 Controllo nascosta(Controllo c) {
@@ -112,11 +124,11 @@ std::vector<Controllo> costruisci() {
   t.push_back(scritta(8, kDescrizione, 1005, 2310, 13350, 1065));
   t.push_back(scritta(9, kIstruzioni, 1058, 9555, 13245, 1065));
 
-  // Day d in column (d - 1) mod 7, row (d - 1) div 7: day 1 always heads the first column.
+  // Day 1 always heads the first column.
   t.push_back(nascosta(cella(lblGiorni, 0, "", 3420, 6825, kCella)));
   for (std::int16_t d = 1; d <= 31; ++d) {
-    Controllo giorno = cella(lblGiorni, d, numeroInLettere(d), 1365 + kPasso * ((d - 1) % 7),
-                             4725 + kPasso * ((d - 1) / 7), kCella);
+    Controllo giorno =
+        nelBlocco(Gruppo::Giorno, {1365, 4725, kPasso, kCella}, d, numeroInLettere(d));
     giorno.testo = c::testoGiorni;
     t.push_back(giorno);
   }
@@ -136,20 +148,19 @@ std::vector<Controllo> costruisci() {
 
   t.push_back(nascosta(cella(lblMese, 0, "", 6255, 7035, kLarga)));
   for (std::int16_t m = 1; m <= 12; ++m)
-    t.push_back(cella(lblMese, m, kMesi[m - 1], 5355 + kPassoLargo * ((m - 1) % 3),
-                      5040 + kPasso * ((m - 1) / 3), kLarga));
+    t.push_back(nelBlocco(Gruppo::Mese, {5355, 5040, kPassoLargo, kLarga}, m, kMesi[m - 1]));
 
   for (std::int16_t s = 1; s <= 8; ++s)
-    t.push_back(cella(lblSecolo, s, std::string{kPrefissiSecolo[s - 1]} + "00",
-                      8505 + kPassoLargo * ((s - 1) % 2), 5250 + kPasso * ((s - 1) / 2), kLarga));
+    t.push_back(nelBlocco(Gruppo::Secolo, {8505, 5250, kPassoLargo, kLarga}, s,
+                          std::string{kPrefissiSecolo[s - 1]} + "00"));
 
-  // Digits 1 to 9 in a 3 x 3 block, 0 centred below it, and a hidden spare in 0's column.
-  for (const auto& [gruppo, sinistra] : {std::pair{lblDecine, 10710.0F}, {lblUnità, 12600.0F}}) {
-    t.push_back(cella(gruppo, 0, "0", sinistra + kPasso, 6825, kCella));
-    for (std::int16_t d = 1; d <= 9; ++d)
-      t.push_back(cella(gruppo, d, numeroInLettere(d), sinistra + kPasso * ((d - 1) % 3),
-                        5250 + kPasso * ((d - 1) / 3), kCella));
-    t.push_back(nascosta(cella(gruppo, 10, "", sinistra, 6825, kCella)));
+  // The digits, and a hidden spare at the left of the 0, under the 7.
+  for (const auto& [gruppo, sinistra] :
+       {std::pair{Gruppo::Decina, 10710.0F}, {Gruppo::Unità, 12600.0F}}) {
+    const Blocco blocco{sinistra, 5250, kPasso, kCella};
+    for (std::int16_t d = 0; d <= 9; ++d)
+      t.push_back(nelBlocco(gruppo, blocco, d, numeroInLettere(d)));
+    t.push_back(nascosta(cella(celleDi(gruppo), 10, "", sinistra, 6825, kCella)));
   }
 
   Controllo risultato =

@@ -4,7 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "Accessibilita.h"
+#include "Annunci.h"
 #include "Colori.h"
 
 namespace almanacco {
@@ -21,7 +21,7 @@ void Etichetta::setCaption(const QString& caption) {
   fontDisegno_.reset();
   update();
   // A screen reader reads a shown label's caption as its name.
-  if (isVisible()) accessibile::nomeCambiato(this);
+  if (isVisible()) annunci::nomeCambiato(this);
 }
 
 void Etichetta::setBackColor(Color colore) {

@@ -12,6 +12,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include "Accessibilita.h"
 #include "Avvio.h"
 #include "Piattaforma.h"
 #include "Record.h"
@@ -103,6 +104,7 @@ int eseguiProgramma(int& argc, char* argv[],
   QApplication applicazione(argc, argv);
   fineAvvio();
   registraProgramma();
+  accessibile::installa();
 
   const PiattaformaDiSistema piattaforma;
   frmAlmanacco finestra(piattaforma);

@@ -6,10 +6,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "Accessibilita.h"
+#include "Annunci.h"
 #include "Controlli.h"
 #include "Etichetta.h"
 #include "Forma.h"
+#include "GruppoDiCelle.h"
 #include "Piattaforma.h"
 #include "testo.h"
 
@@ -18,50 +19,35 @@ namespace almanacco {
 using namespace nomi;
 
 namespace {
-// Key codes as the handlers know them, the same on every keyboard.
-constexpr std::int16_t kTastoTab = 9;
-constexpr std::int16_t kTastoInvio = 13;
-constexpr std::int16_t kTastoEsc = 27;
-constexpr std::int16_t kTastoSpazio = 32;
-constexpr std::int16_t kTastoFine = 35;
-constexpr std::int16_t kTastoInizio = 36;
-constexpr std::int16_t kTastoSinistra = 37;
-constexpr std::int16_t kTastoSu = 38;
-constexpr std::int16_t kTastoDestra = 39;
-constexpr std::int16_t kTastoGiù = 40;
+// The keys the window answers, with the codes its key handler knows them by (Enter's is
+// 13, as on every keyboard) and, for those that move the selection, where they move it.
+// Every other key has code 0 and does nothing.
+struct Tasto {
+  int qt;
+  std::int16_t codice;
+  std::optional<Direzione> direzione;
+};
+constexpr std::int16_t kTastoTab = 9, kTastoInvio = 13, kTastoSpazio = 32;
+constexpr Tasto kTasti[] = {
+    {Qt::Key_Return, kTastoInvio, {}},     {Qt::Key_Enter, kTastoInvio, {}},
+    {Qt::Key_Tab, kTastoTab, {}},          {Qt::Key_Backtab, kTastoTab, {}},
+    {Qt::Key_Space, kTastoSpazio, {}},     {Qt::Key_End, 35, Direzione::Fine},
+    {Qt::Key_Home, 36, Direzione::Inizio}, {Qt::Key_Left, 37, Direzione::Sinistra},
+    {Qt::Key_Up, 38, Direzione::Su},       {Qt::Key_Right, 39, Direzione::Destra},
+    {Qt::Key_Down, 40, Direzione::Giù}};
+
 // Bits of the modifier state.
-constexpr std::int16_t kMaiuscolo = 1;
-constexpr std::int16_t kControllo = 2;
-constexpr std::int16_t kAlt = 4;
-
-// The keys that have a code of their own, Enter's two among them.
-constexpr std::pair<int, std::int16_t> kCodici[] = {
-    {Qt::Key_Return, kTastoInvio}, {Qt::Key_Enter, kTastoInvio},  {Qt::Key_Tab, kTastoTab},
-    {Qt::Key_Backtab, kTastoTab},  {Qt::Key_Escape, kTastoEsc},   {Qt::Key_Space, kTastoSpazio},
-    {Qt::Key_End, kTastoFine},     {Qt::Key_Home, kTastoInizio},  {Qt::Key_Left, kTastoSinistra},
-    {Qt::Key_Up, kTastoSu},        {Qt::Key_Right, kTastoDestra}, {Qt::Key_Down, kTastoGiù}};
-
-// The keys that move the selection within a group.
-constexpr std::pair<std::int16_t, Direzione> kDirezioni[] = {{kTastoSinistra, Direzione::Sinistra},
-                                                             {kTastoDestra, Direzione::Destra},
-                                                             {kTastoSu, Direzione::Su},
-                                                             {kTastoGiù, Direzione::Giù},
-                                                             {kTastoInizio, Direzione::Inizio},
-                                                             {kTastoFine, Direzione::Fine}};
+constexpr std::int16_t kMaiuscolo = 1, kControllo = 2, kAlt = 4;
 
 std::int16_t codiceTasto(const QKeyEvent& evento) {
-  const int tasto = evento.key();
-  for (const auto& [qt, codice] : kCodici)
-    if (qt == tasto) return codice;
-  // Letters and digits go by their character; other keys have no code here.
-  if ((tasto >= Qt::Key_0 && tasto <= Qt::Key_9) || (tasto >= Qt::Key_A && tasto <= Qt::Key_Z))
-    return static_cast<std::int16_t>(tasto);
+  for (const Tasto& t : kTasti)
+    if (t.qt == evento.key()) return t.codice;
   return 0;
 }
 
 std::optional<Direzione> direzioneDi(std::int16_t codice) {
-  for (const auto& [chiave, direzione] : kDirezioni)
-    if (chiave == codice) return direzione;
+  for (const Tasto& t : kTasti)
+    if (t.codice == codice) return t.direzione;
   return std::nullopt;
 }
 
@@ -79,9 +65,6 @@ constexpr std::array<Gestore, kGruppi> kGestori{
     &frmAlmanacco::lblGiorni_Click, &frmAlmanacco::lblMese_Click, &frmAlmanacco::lblSecolo_Click,
     &frmAlmanacco::lblDecine_Click, &frmAlmanacco::lblUnità_Click};
 
-constexpr std::array<Gruppo, kGruppi> kTuttiIGruppi{Gruppo::Giorno, Gruppo::Mese, Gruppo::Secolo,
-                                                    Gruppo::Decina, Gruppo::Unità};
-
 QString facciaDi(Faccia faccia) {
   return faccia == Faccia::Arial ? QStringLiteral("Arial") : QStringLiteral("Times New Roman");
 }
@@ -91,33 +74,13 @@ QString sostitutoDi(Faccia faccia) {
 }
 }  // namespace
 
-// The engine's three label operations on the window's own labels.
-class frmAlmanacco::Legame final : public LabelStore {
- public:
-  explicit Legame(const frmAlmanacco& finestra) : finestra_(finestra) {}
-  std::string caption(LabelId id) const override { return finestra_.caption(id); }
-  void setCaption(LabelId id, std::string_view testo) override {
-    if (auto* e = finestra_.etichetta(id))
-      e->setCaption(QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size())));
-  }
-  void setForeColor(LabelId id, Color colore) override {
-    if (auto* e = finestra_.etichetta(id)) e->setForeColor(colore);
-  }
-
- private:
-  const frmAlmanacco& finestra_;
-};
-
 frmAlmanacco::frmAlmanacco(const Piattaforma& piattaforma, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       piattaforma_(piattaforma),
       twipsPerPixel_(piattaforma.twipsPerPixel()),
       width_(kLarghezzaProgetto),
       height_(kAltezzaProgetto),
-      legame_(std::make_unique<Legame>(*this)),
-      calendario_(*legame_) {
-  // Before any control exists, so that none is ever seen without its accessible face.
-  accessibile::installa();
+      calendario_(*this) {
   setWindowTitle(QStringLiteral("Mesi"));
   // The keyboard focus lives on the cells; a click on the window must not take it from
   // them, which would repaint the whole window twice at every click.
@@ -184,13 +147,19 @@ Forma* frmAlmanacco::forma(std::int16_t indice) const {
   return dynamic_cast<Forma*>(controllo(Shpvari(indice)));
 }
 
+// The engine's three label operations, on the window's own labels.
 std::string frmAlmanacco::caption(LabelId id) const {
   const auto* e = etichetta(id);
   return e ? e->Caption().toStdString() : std::string{};
 }
 
 void frmAlmanacco::setCaption(LabelId id, std::string_view testo) {
-  legame_->setCaption(id, testo);
+  if (auto* e = etichetta(id))
+    e->setCaption(QString::fromUtf8(testo.data(), static_cast<qsizetype>(testo.size())));
+}
+
+void frmAlmanacco::setForeColor(LabelId id, Color colore) {
+  if (auto* e = etichetta(id)) e->setForeColor(colore);
 }
 
 void frmAlmanacco::Form_Load() {
@@ -199,18 +168,17 @@ void frmAlmanacco::Form_Load() {
     AdattaSchermo();
 
   const Data oggi = piattaforma_.oggi();
-  if (const auto giorno = comeIntero(comeTesto(oggi.giorno))) scegliGiorno(*giorno);
-
-  if (const auto mese = comeIntero(comeTesto(oggi.mese))) {
-    seleziona(lblMese, lblMeseSel, *mese);
+  if (oggi.giorno >= 1 && oggi.giorno <= 31) scegliGiorno(static_cast<std::int16_t>(oggi.giorno));
+  if (oggi.mese >= 1 && oggi.mese <= 12) {
+    seleziona(lblMese, lblMeseSel, static_cast<std::int16_t>(oggi.mese));
     if (const auto nome = nomeDelMese(caption(lblMeseSel))) setCaption(lblFinale(1), *nome);
   }
 
   // The cells of the year come from the digits of its text: the first two name the
   // century, the third the decade, the last the unit.
-  setCaption(lblAnno, comeTesto(oggi.anno));
-  if (const auto anno = comeIntero(caption(lblAnno))) {
-    const std::string cifre = comeTesto(*anno);
+  const std::string cifre = comeTesto(oggi.anno);
+  setCaption(lblAnno, cifre);
+  if (const auto anno = comeIntero(cifre); anno && *anno >= 0) {
     const auto secolo = comeIntero(std::string_view{cifre}.substr(0, 2));
     if (cifre.size() >= 2 && secolo && *secolo >= 15 && *secolo <= 22)
       seleziona(lblSecolo, lblSecoloSel, static_cast<std::int16_t>(*secolo - 14));
@@ -236,8 +204,8 @@ void frmAlmanacco::seleziona(Nome gruppo, Nome holder, std::int16_t indice) {
   Etichetta* dopo = etichetta(gruppo(indice));
   if (dopo) dopo->setBackColor(kRosa);
   if (prima != dopo) {
-    if (prima && prima->isVisible()) accessibile::spuntaCambiata(prima);
-    if (dopo && dopo->isVisible()) accessibile::spuntaCambiata(dopo);
+    if (prima && prima->isVisible()) annunci::spuntaCambiata(prima);
+    if (dopo && dopo->isVisible()) annunci::spuntaCambiata(dopo);
   }
 }
 
@@ -250,9 +218,7 @@ void frmAlmanacco::scegliGiorno(std::int16_t indice) {
 void frmAlmanacco::ricalcolaAnno() {
   calendario_.ComponiAnno();
   mostraGiorniDelMese();
-  calendario_.CalcolaIndice();
-  calendario_.DisponiSettimana();
-  calendario_.ScriviRisultato();
+  calendario_.ricalcolaMese();
 }
 
 // The day cells show the days the selected month had in the selected year, and a
@@ -265,7 +231,7 @@ void frmAlmanacco::mostraGiorniDelMese() {
     const bool mostrato = (*giorni)[static_cast<std::size_t>(d)];
     if (giorno->isHidden() != mostrato) continue;
     giorno->setVisible(mostrato);
-    accessibile::cellaMostrata(giorno, mostrato);
+    annunci::cellaMostrata(giorno, mostrato);
   }
   const auto scelto = numeroTra(caption(lblGiornoSel), 1, 31);
   if (scelto && !(*giorni)[static_cast<std::size_t>(*scelto)]) scegliGiorno(1);
@@ -280,9 +246,7 @@ void frmAlmanacco::lblMese_Click(std::int16_t Index) {
   seleziona(lblMese, lblMeseSel, Index);
   if (const auto nome = nomeDelMese(caption(lblMeseSel))) setCaption(lblFinale(1), *nome);
   mostraGiorniDelMese();
-  calendario_.CalcolaIndice();
-  calendario_.DisponiSettimana();
-  calendario_.ScriviRisultato();
+  calendario_.ricalcolaMese();
 }
 
 void frmAlmanacco::lblSecolo_Click(std::int16_t Index) {
@@ -380,16 +344,16 @@ void frmAlmanacco::spostaFuoco(Gruppo gruppo, std::int16_t indice, bool rigaCamb
   gruppoAttivo_ = gruppo;
   cellaAttiva_ = indice;
   if (prima == dopo) {
-    if (rigaCambiata && dopo) accessibile::descrizioneCambiata(dopo);
+    if (rigaCambiata && dopo) annunci::descrizioneCambiata(dopo);
     return;
   }
   if (prima) prima->setSegnoFuoco(false);
   if (dopo) {
     dopo->setSegnoFuoco(segnoVisibile_);
-    accessibile::descrizioneCambiata(dopo);
+    annunci::descrizioneCambiata(dopo);
     dopo->setFocus(Qt::OtherFocusReason);
   }
-  if (prima && prima->isVisible()) accessibile::descrizioneCambiata(prima);
+  if (prima && prima->isVisible()) annunci::descrizioneCambiata(prima);
 }
 
 void frmAlmanacco::mostraSegno(bool visibile) {

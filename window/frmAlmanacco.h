@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 #include <map>
-#include <memory>
 #include <string_view>
 #include <utility>
 
@@ -22,7 +21,7 @@ class Piattaforma;
 // The window: a perpetual calendar of labels. It owns every control and, in the labels'
 // captions, all the state; its handlers keep the highlighted cells, the weekday header
 // and the result line in step with every click.
-class frmAlmanacco final : public QWidget {
+class frmAlmanacco final : public QWidget, private LabelStore {
  public:
   // Creates every control and runs Form_Load; the caller shows the window.
   explicit frmAlmanacco(const Piattaforma& piattaforma, QWidget* parent = nullptr);
@@ -65,10 +64,9 @@ class frmAlmanacco final : public QWidget {
   bool focusNextPrevChild(bool avanti) override;
 
  private:
-  class Legame;
-
-  std::string caption(LabelId id) const;
-  void setCaption(LabelId id, std::string_view testo);
+  std::string caption(LabelId id) const override;
+  void setCaption(LabelId id, std::string_view testo) override;
+  void setForeColor(LabelId id, Color colore) override;
   // Moves a group's highlight from the cell its holder names to the cell `indice`.
   void seleziona(Nome gruppo, Nome holder, std::int16_t indice);
   void scegliGiorno(std::int16_t indice);
@@ -88,7 +86,6 @@ class frmAlmanacco final : public QWidget {
   double twipsPerPixel_;
   float width_, height_;
   std::map<std::pair<std::string_view, std::int16_t>, ControlloTwips*> controlli_;
-  std::unique_ptr<Legame> legame_;
   Calendario calendario_;
   Gruppo gruppoAttivo_ = Gruppo::Giorno;
   std::int16_t cellaAttiva_ = 0;

@@ -25,9 +25,7 @@ struct Motore {
   // The whole chain, as a click on a century, decade or unit cell runs it.
   void catena() {
     calendario.ComponiAnno();
-    calendario.CalcolaIndice();
-    calendario.DisponiSettimana();
-    calendario.ScriviRisultato();
+    calendario.ricalcolaMese();
   }
 };
 

@@ -6,6 +6,7 @@
 #include <QAccessible>
 #include <QTest>
 
+#include "Accessibilita.h"
 #include "prova.h"
 
 using namespace almanacco;
@@ -49,12 +50,14 @@ QStringList nomiDeiFigli(QAccessibleInterface* genitore) {
 
 }  // namespace
 
-class TestAccessibilita : public QObject {
+class TestAccessibilita : public prova::ConFinestra {
   Q_OBJECT
 
  private slots:
   void initTestCase() {
-    // As a screen reader would: accessibility on, and every update caught here.
+    // As the program does, and as a screen reader would: the faces installed,
+    // accessibility on, and every update caught here.
+    accessibile::installa();
     QAccessible::installUpdateHandler(registra);
     QPlatformAccessibility* piattaforma =
         QGuiApplicationPrivate::platformIntegration()->accessibility();
@@ -62,15 +65,13 @@ class TestAccessibilita : public QObject {
     piattaforma->setActive(true);
   }
   void init() {
-    finestra_ = std::make_unique<Finestra>(Data{8, 12, 2026});
-    finestra_->form.show();
+    ConFinestra::init();
     eventi.clear();
   }
-  void cleanup() { finestra_.reset(); }
 
   // The window holds its texts and five named groups of radio buttons, one checked each.
   void theTreeIsNamedAndChecked() {
-    auto& f = *finestra_;
+    auto& f = finestra();
     QAccessibleInterface* finestra = faccia(&f.form);
     QCOMPARE(finestra->text(QAccessible::Name), QStringLiteral("Mesi"));
     const QStringList figli = nomiDeiFigli(finestra);
@@ -117,7 +118,7 @@ class TestAccessibilita : public QObject {
 
   // Five presses compose a date exactly as five clicks do, and each change is announced.
   void pressesComposeADateAndAnnounceIt() {
-    auto& f = *finestra_;
+    auto& f = finestra();
     const LabelId celle[] = {lblSecolo(5), lblDecine(5), lblUnità(7), lblMese(6), lblGiorni(15)};
     for (const LabelId id : celle) {
       QAccessibleInterface* cella = faccia(&f.cella(id));
@@ -156,7 +157,7 @@ class TestAccessibilita : public QObject {
   // A text no reader has taken since its last announced change is cached nowhere: its
   // next change goes unannounced, until a reader takes it again.
   void announcesWhatAReaderMayHold() {
-    auto& f = *finestra_;
+    auto& f = finestra();
     QObject* riga = &f.cella(lblNomeCompleto);
     const auto premi = [&](std::int16_t giorno) {
       eventi.clear();
@@ -170,9 +171,6 @@ class TestAccessibilita : public QObject {
     QCOMPARE(faccia(riga)->text(QAccessible::Name), QStringLiteral("10 Dicembre 2026: Giovedì"));
     QVERIFY(premi(11));
   }
-
- private:
-  std::unique_ptr<Finestra> finestra_;
 };
 
 QTEST_MAIN(TestAccessibilita)

@@ -28,18 +28,13 @@ void componi(Finestra& f, int giorno, int mese, int anno) {
 
 }  // namespace
 
-class TestClick : public QObject {
+class TestClick : public prova::ConFinestra {
   Q_OBJECT
 
  private slots:
-  void init() {
-    finestra_ = std::make_unique<Finestra>(Data{8, 12, 2026});
-    finestra_->form.show();
-  }
-  void cleanup() { finestra_.reset(); }
 
   void composes15June1957() {
-    auto& f = *finestra_;
+    auto& f = finestra();
     componi(f, 15, 6, 1957);
     QCOMPARE(f[lblNomeCompleto], std::string("15 Giugno 1957: Sabato"));
     const char* intestazione[] = {"S", "D", "L", "Ma", "Me", "G", "V"};
@@ -65,7 +60,7 @@ class TestClick : public QObject {
   }
   void theOrderOfClicksDoesNotMatter() {
     QFETCH(QList<int>, ordine);
-    auto& f = *finestra_;
+    auto& f = finestra();
     const LabelId celle[] = {lblSecolo(3), lblDecine(8), lblUnità(2), lblMese(10), lblGiorni(15)};
     for (const int i : ordine) clicca(f, celle[i]);
     QCOMPARE(f[lblNomeCompleto], std::string("15 Ottobre 1782: Martedì"));
@@ -99,7 +94,7 @@ class TestClick : public QObject {
     QFETCH(int, anno);
     QFETCH(Indici, nascosti);
     QFETCH(QString, riga);
-    auto& f = *finestra_;
+    auto& f = finestra();
     componi(f, giorno, mese, anno);
     QCOMPARE(f.giorniNascosti(), nascosti);
     QCOMPARE(QString::fromStdString(f[lblNomeCompleto]), riga);
@@ -138,7 +133,7 @@ class TestClick : public QObject {
     QFETCH(Indici, nascosti);
     QFETCH(int, giornoDopo);
     QFETCH(QString, riga);
-    auto& f = *finestra_;
+    auto& f = finestra();
     componi(f, giornoPrima, mesePrima, anno);
     clicca(f, lblMese(static_cast<std::int16_t>(mese)));
     QCOMPARE(f.giorniNascosti(), nascosti);
@@ -150,7 +145,7 @@ class TestClick : public QObject {
 
   // A change of year brings the month's days with it.
   void aNewYearBringsItsOwnDays() {
-    auto& f = *finestra_;
+    auto& f = finestra();
     componi(f, 29, 2, 2024);
     clicca(f, lblUnità(3));
     QCOMPARE(f.giorniNascosti(), (Indici{29, 30, 31}));
@@ -161,7 +156,7 @@ class TestClick : public QObject {
   }
 
   void aHiddenDayTakesNoClick() {
-    auto& f = *finestra_;
+    auto& f = finestra();
     componi(f, 10, 2, 2023);
     const std::string prima = f[lblNomeCompleto];
     // Where day 30 was, the click falls on the window behind it.
@@ -171,7 +166,7 @@ class TestClick : public QObject {
   }
 
   void clickingTheSelectedCellAgain() {
-    auto& f = *finestra_;
+    auto& f = finestra();
     componi(f, 31, 1, 2024);
     for (const LabelId id : {lblMese(1), lblGiorni(31), lblSecolo(6), lblDecine(2), lblUnità(4)})
       clicca(f, id);
@@ -182,7 +177,7 @@ class TestClick : public QObject {
   }
 
   void aDayClickLeavesTheHeader() {
-    auto& f = *finestra_;
+    auto& f = finestra();
     componi(f, 1, 6, 1957);
     // Put a header the month does not have; a day click must read it, not rebuild it.
     f.cella(lblNome(3)).setCaption("G");
@@ -192,7 +187,7 @@ class TestClick : public QObject {
   }
 
   void aRightClickDoesNothing() {
-    auto& f = *finestra_;
+    auto& f = finestra();
     QTest::mouseClick(&f.cella(lblGiorni(20)), Qt::RightButton);
     QCOMPARE(f.evidenziate(lblGiorni), Indici{8});
   }
@@ -224,20 +219,17 @@ class TestClick : public QObject {
     QFETCH(int, tasto);
     QFETCH(int, modificatori);
     QFETCH(bool, chiude);
-    auto& f = *finestra_;
+    auto& f = finestra();
     QTest::keyClick(&f.form, static_cast<Qt::Key>(tasto), Qt::KeyboardModifiers(modificatori));
     QCOMPARE(f.form.isVisible(), !chiude);
   }
 
   void theHiddenExitLabelClosesLikeEnter() {
-    auto& f = *finestra_;
+    auto& f = finestra();
     QVERIFY(f.cella(Label2).isHidden());
     f.form.Label2_Click();
     QVERIFY(!f.form.isVisible());
   }
-
- private:
-  std::unique_ptr<Finestra> finestra_;
 };
 
 QTEST_MAIN(TestClick)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QApplication>
 #include <QTest>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,6 +48,31 @@ struct Finestra {
 
   PiattaformaFissa piattaforma;
   frmAlmanacco form;
+};
+
+// A key as a user types it: to whichever widget has the focus, the window if none.
+inline void digita(QWidget& finestra, Qt::Key tasto, Qt::KeyboardModifiers modificatori = {}) {
+  QWidget* fuoco = QApplication::focusWidget();
+  QTest::keyClick(fuoco ? fuoco : &finestra, tasto, modificatori);
+}
+
+// Every test of a class derived from this starts on a window opened on 8 December 2026
+// and shown, and ends with it gone.
+class ConFinestra : public QObject {
+  Q_OBJECT
+
+ protected slots:
+  void init() {
+    finestra_ = std::make_unique<Finestra>(Data{8, 12, 2026});
+    finestra_->form.show();
+  }
+  void cleanup() { finestra_.reset(); }
+
+ protected:
+  Finestra& finestra() { return *finestra_; }
+
+ private:
+  std::unique_ptr<Finestra> finestra_;
 };
 
 }  // namespace almanacco::prova

@@ -109,22 +109,23 @@ class TestSoak : public QObject {
     for (long n = 0; n < clicks; ++n) {
       std::uniform_int_distribution<int> caso100(0, 99);
       if (caso100(caso) < 25) {
-        // A key, typed to whichever cell has the focus.
-        QWidget* destinatario = QApplication::focusWidget();
-        QVERIFY(destinatario != nullptr);
+        // A key, typed to whichever cell has the focus: an arrow, Home or End, Space, Tab
+        // or Shift+Tab.
+        QVERIFY(QApplication::focusWidget() != nullptr);
         const int quale = std::uniform_int_distribution<int>(0, 8)(caso);
+        Qt::Key tasto = Qt::Key_Space;
+        Qt::KeyboardModifiers modificatori = Qt::NoModifier;
         if (quale < 6) {
           const auto meta = vicino(m.fuoco, static_cast<std::int16_t>(m.scelto(m.fuoco)),
                                    static_cast<Direzione>(quale), m.celleMostrate());
           if (meta) m.scegli(m.fuoco, *meta);
-          QTest::keyClick(destinatario, kFrecce[quale]);
-        } else if (quale == 6) {
-          QTest::keyClick(destinatario, Qt::Key_Space);
-        } else {
-          const bool avanti = quale == 7;
-          m.fuoco = gruppoSeguente(m.fuoco, avanti);
-          QTest::keyClick(destinatario, Qt::Key_Tab, avanti ? Qt::NoModifier : Qt::ShiftModifier);
+          tasto = kFrecce[quale];
+        } else if (quale > 6) {
+          m.fuoco = gruppoSeguente(m.fuoco, quale == 7);
+          tasto = Qt::Key_Tab;
+          if (quale == 8) modificatori = Qt::ShiftModifier;
         }
+        digita(f.form, tasto, modificatori);
         QCOMPARE(f.form.gruppoAttivo(), m.fuoco);
         QCOMPARE(int(f.form.cellaAttiva()), m.scelto(m.fuoco));
       } else {
