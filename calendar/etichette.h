@@ -29,30 +29,18 @@ struct Nome {
 // Every label and control name of the window, spelled as the window spells it.
 namespace nomi {
 // The selection state.
-inline constexpr Nome lblGiornoSel{"lblGiornoSel"};
-inline constexpr Nome lblMeseSel{"lblMeseSel"};
-inline constexpr Nome lblSecoloSel{"lblSecoloSel"};
-inline constexpr Nome lblDecineSel{"lblDecineSel"};
-inline constexpr Nome lblUnitàSel{"lblUnitàSel"};
-inline constexpr Nome lblAnno{"lblAnno"};
-inline constexpr Nome lblRestoAnno{"lblRestoAnno"};
-inline constexpr Nome lblIndice{"lblIndice"};
+inline constexpr Nome lblGiornoSel{"lblGiornoSel"}, lblMeseSel{"lblMeseSel"},
+    lblSecoloSel{"lblSecoloSel"}, lblDecineSel{"lblDecineSel"}, lblUnitàSel{"lblUnitàSel"},
+    lblAnno{"lblAnno"}, lblRestoAnno{"lblRestoAnno"}, lblIndice{"lblIndice"};
 // The cell groups.
-inline constexpr Nome lblGiorni{"lblGiorni"};
-inline constexpr Nome lblMese{"lblMese"};
-inline constexpr Nome lblSecolo{"lblSecolo"};
-inline constexpr Nome lblDecine{"lblDecine"};
-inline constexpr Nome lblUnità{"lblUnità"};
+inline constexpr Nome lblGiorni{"lblGiorni"}, lblMese{"lblMese"}, lblSecolo{"lblSecolo"},
+    lblDecine{"lblDecine"}, lblUnità{"lblUnità"};
 // The weekday header and the result.
-inline constexpr Nome lblNome{"lblNome"};
-inline constexpr Nome lblFinale{"lblFinale"};
-inline constexpr Nome lblNomeCompleto{"lblNomeCompleto"};
+inline constexpr Nome lblNome{"lblNome"}, lblFinale{"lblFinale"},
+    lblNomeCompleto{"lblNomeCompleto"};
 // Fixed texts, shapes and the rest of the window.
-inline constexpr Nome lblSCritteVarie{"lblSCritteVarie"};
-inline constexpr Nome Shpvari{"Shpvari"};
-inline constexpr Nome Frame1{"Frame1"};
-inline constexpr Nome Label1{"Label1"};
-inline constexpr Nome Label2{"Label2"};
+inline constexpr Nome lblSCritteVarie{"lblSCritteVarie"}, Shpvari{"Shpvari"}, Frame1{"Frame1"},
+    Label1{"Label1"}, Label2{"Label2"};
 }  // namespace nomi
 
 // Colours as the palette writes them, 0x00BBGGRR. Values with the top bit set name a

@@ -9,32 +9,11 @@ ControlloTwips::ControlloTwips(QWidget* parent, double twipsPerPixel)
   setFocusPolicy(Qt::NoFocus);
 }
 
-void ControlloTwips::setLeft(float twips) {
-  left_ = twips;
-  posiziona();
-}
-void ControlloTwips::setTop(float twips) {
-  top_ = twips;
-  posiziona();
-}
-void ControlloTwips::setWidth(float twips) {
-  width_ = twips;
-  posiziona();
-}
-void ControlloTwips::setHeight(float twips) {
-  height_ = twips;
-  posiziona();
-}
-
 void ControlloTwips::setRettangolo(float left, float top, float width, float height) {
   left_ = left;
   top_ = top;
   width_ = width;
   height_ = height;
-  posiziona();
-}
-
-void ControlloTwips::posiziona() {
   const auto pixel = [this](double twips) {
     return static_cast<int>(std::lround(twips / twipsPerPixel_));
   };

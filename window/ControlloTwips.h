@@ -17,10 +17,10 @@ class ControlloTwips : public QWidget {
   float Top() const { return top_; }
   float Width() const { return width_; }
   float Height() const { return height_; }
-  void setLeft(float twips);
-  void setTop(float twips);
-  void setWidth(float twips);
-  void setHeight(float twips);
+  void setLeft(float twips) { setRettangolo(twips, top_, width_, height_); }
+  void setTop(float twips) { setRettangolo(left_, twips, width_, height_); }
+  void setWidth(float twips) { setRettangolo(left_, top_, twips, height_); }
+  void setHeight(float twips) { setRettangolo(left_, top_, width_, twips); }
   void setRettangolo(float left, float top, float width, float height);
 
   // The control's name and index in the window, as the control table gives them.
@@ -32,8 +32,6 @@ class ControlloTwips : public QWidget {
   bool focusNextPrevChild(bool) override { return false; }
 
  private:
-  void posiziona();
-
   double twipsPerPixel_;
   LabelId id_;
   float left_ = 0, top_ = 0, width_ = 0, height_ = 0;

@@ -30,28 +30,6 @@ void Etichetta::setBackColor(Color colore) {
   if (opaca_) update();
 }
 
-void Etichetta::setForeColor(Color colore) {
-  if (colore == testo_) return;
-  testo_ = colore;
-  update();
-}
-
-void Etichetta::setSegnoFuoco(bool visibile) {
-  if (visibile == segnoFuoco_) return;
-  segnoFuoco_ = visibile;
-  update();
-}
-
-void Etichetta::setOpaca(bool opaca) {
-  opaca_ = opaca;
-  update();
-}
-
-void Etichetta::setBordo(bool bordo) {
-  bordo_ = bordo;
-  update();
-}
-
 void Etichetta::setFontSize(float punti) {
   fontSize_ = punti;
   // A size of zero or below would make Qt fall back to its default; keep the last one.

@@ -22,11 +22,11 @@ class Etichetta final : public ControlloTwips {
   Color BackColor() const { return sfondo_; }
   void setBackColor(Color colore);
   Color ForeColor() const { return testo_; }
-  void setForeColor(Color colore);
+  void setForeColor(Color colore) { cambia(testo_, colore); }
   bool opaca() const { return opaca_; }
-  void setOpaca(bool opaca);
+  void setOpaca(bool opaca) { cambia(opaca_, opaca); }
   bool bordo() const { return bordo_; }
-  void setBordo(bool bordo);
+  void setBordo(bool bordo) { cambia(bordo_, bordo); }
   float FontSize() const { return fontSize_; }
   void setFontSize(float punti);
   // The face as the layout names it; the desktop substitutes a face with its metrics.
@@ -36,7 +36,7 @@ class Etichetta final : public ControlloTwips {
 
   // The dotted rectangle that shows, after a key, which cell has the keyboard focus.
   bool segnoFuoco() const { return segnoFuoco_; }
-  void setSegnoFuoco(bool visibile);
+  void setSegnoFuoco(bool visibile) { cambia(segnoFuoco_, visibile); }
 
  protected:
   void paintEvent(QPaintEvent* evento) override;
@@ -49,6 +49,14 @@ class Etichetta final : public ControlloTwips {
   void focusOutEvent(QFocusEvent*) override {}
 
  private:
+  // A property that changes repaints the label; one set to what it holds changes nothing.
+  template <typename T>
+  void cambia(T& proprietà, T valore) {
+    if (proprietà == valore) return;
+    proprietà = valore;
+    update();
+  }
+
   QString caption_;
   Color sfondo_ = kBianco;
   Color testo_ = kTestoPulsante;

@@ -41,25 +41,17 @@ TEST(ComponiAnno, ADecadeClickChangesOnlyTheThirdDigit) {
   EXPECT_EQ(m[lblUnitàSel], "7");
 }
 
+// September 1582 is Julian and October's header the Gregorian one; a year without its
+// century is the Julian year it names.
 TEST(CalcolaIndice, FindsTheRemainderAndTheWeekdayOfTheFirst) {
   const struct {
     std::string_view anno, mese, resto, indice;
   } casi[] = {
-      {"1957", "6", "25", "S"},
-      {"2016", "1", "0", "V"},
-      {"2000", "1", "12", "S"},
-      {"2000", "3", "12", "Me"},
-      {"1900", "1", "24", "L"},
-      {"1900", "3", "24", "G"},
-      {"2100", "3", "0", "L"},
-      {"2299", "12", "3", "V"},
-      {"2024", "3", "8", "V"},
-      // The reform: September 1582 is Julian; October's header is the Gregorian one.
-      {"1582", "9", "14", "S"},
-      {"1582", "10", "14", "V"},
-      // A year without its century is the Julian year it names.
+      {"1957", "6", "25", "S"},  {"2016", "1", "0", "V"},  {"2000", "1", "12", "S"},
+      {"2000", "3", "12", "Me"}, {"1900", "1", "24", "L"}, {"1900", "3", "24", "G"},
+      {"2100", "3", "0", "L"},   {"2299", "12", "3", "V"}, {"2024", "3", "8", "V"},
+      {"1500", "1", "16", "Me"}, {"1582", "9", "14", "S"}, {"1582", "10", "14", "V"},
       {"57", "6", "1", "Me"},
-      {"1500", "1", "16", "Me"},
   };
   for (const auto& c : casi) {
     Motore m;

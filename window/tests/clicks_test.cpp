@@ -66,41 +66,7 @@ class TestClick : public prova::ConFinestra {
     QCOMPARE(f[lblNomeCompleto], std::string("15 Ottobre 1782: Martedì"));
   }
 
-  // Days from history, each composed by clicks, with the day cells its month shows.
-  void theRealCalendar_data() {
-    QTest::addColumn<int>("giorno");
-    QTest::addColumn<int>("mese");
-    QTest::addColumn<int>("anno");
-    QTest::addColumn<Indici>("nascosti");
-    QTest::addColumn<QString>("riga");
-    const Indici ottobre1582{5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
-    QTest::newRow("1900 is no leap year") << 1 << 1 << 1900 << Indici{} << "1 Gennaio 1900: Lunedì";
-    QTest::newRow("the last Julian day")
-        << 4 << 10 << 1582 << ottobre1582 << "4 Ottobre 1582: Giovedì";
-    QTest::newRow("a Julian day under the Gregorian header")
-        << 1 << 10 << 1582 << ottobre1582 << "1 Ottobre 1582: Lunedì";
-    QTest::newRow("the first Gregorian day")
-        << 15 << 10 << 1582 << ottobre1582 << "15 Ottobre 1582: Venerdì";
-    QTest::newRow("1500 is a Julian leap year")
-        << 29 << 2 << 1500 << Indici{30, 31} << "29 Febbraio 1500: Sabato";
-    QTest::newRow("1700 is not") << 28 << 2 << 1700 << Indici{29, 30, 31}
-                                 << "28 Febbraio 1700: Domenica";
-    QTest::newRow("the last day offered")
-        << 31 << 12 << 2299 << Indici{} << "31 Dicembre 2299: Domenica";
-  }
-  void theRealCalendar() {
-    QFETCH(int, giorno);
-    QFETCH(int, mese);
-    QFETCH(int, anno);
-    QFETCH(Indici, nascosti);
-    QFETCH(QString, riga);
-    auto& f = finestra();
-    componi(f, giorno, mese, anno);
-    QCOMPARE(f.giorniNascosti(), nascosti);
-    QCOMPARE(QString::fromStdString(f[lblNomeCompleto]), riga);
-  }
-
-  void monthLengths_data() {
+  void monthsAndDays_data() {
     QTest::addColumn<int>("anno");
     QTest::addColumn<int>("giornoPrima");
     QTest::addColumn<int>("mesePrima");
@@ -108,6 +74,23 @@ class TestClick : public prova::ConFinestra {
     QTest::addColumn<Indici>("nascosti");
     QTest::addColumn<int>("giornoDopo");
     QTest::addColumn<QString>("riga");
+    // Days from history: the month clicked again after the date is composed.
+    const Indici ottobre1582{5, 6, 7, 8, 9, 10, 11, 12, 13, 14};
+    QTest::newRow("1900 is no leap year")
+        << 1900 << 1 << 1 << 1 << Indici{} << 1 << "1 Gennaio 1900: Lunedì";
+    QTest::newRow("the last Julian day")
+        << 1582 << 4 << 10 << 10 << ottobre1582 << 4 << "4 Ottobre 1582: Giovedì";
+    QTest::newRow("a Julian day under the Gregorian header")
+        << 1582 << 1 << 10 << 10 << ottobre1582 << 1 << "1 Ottobre 1582: Lunedì";
+    QTest::newRow("the first Gregorian day")
+        << 1582 << 15 << 10 << 10 << ottobre1582 << 15 << "15 Ottobre 1582: Venerdì";
+    QTest::newRow("1500 is a Julian leap year")
+        << 1500 << 29 << 2 << 2 << Indici{30, 31} << 29 << "29 Febbraio 1500: Sabato";
+    QTest::newRow("1700 is not") << 1700 << 28 << 2 << 2 << Indici{29, 30, 31} << 28
+                                 << "28 Febbraio 1700: Domenica";
+    QTest::newRow("the last day offered")
+        << 2299 << 31 << 12 << 12 << Indici{} << 31 << "31 Dicembre 2299: Domenica";
+    // A month click brings the month's days.
     QTest::newRow("31 January to April")
         << 2024 << 31 << 1 << 4 << Indici{31} << 1 << "1 Aprile 2024: Lunedì";
     QTest::newRow("30 March to April keeps the 30th")
@@ -125,7 +108,7 @@ class TestClick : public prova::ConFinestra {
     QTest::newRow("March after February shows them all")
         << 2023 << 5 << 2 << 3 << Indici{} << 5 << "5 Marzo 2023: Domenica";
   }
-  void monthLengths() {
+  void monthsAndDays() {
     QFETCH(int, anno);
     QFETCH(int, giornoPrima);
     QFETCH(int, mesePrima);

@@ -1,0 +1,83 @@
+# A desktop of its own for a test or a benchmark, sourced, not run:
+#   . scripts/desktop.sh
+#   desktop [--wayland] [--bus] [--orca LOG]
+# starts a display, an X server (Xvfb, 1024x768x24) or, with --wayland, Weston's headless
+# compositor and no X server at all; with --bus, a private D-Bus session with the
+# accessibility bus and Qt's AT-SPI bridge switched on, as on a screen reader user's
+# desktop; with --orca LOG, Orca listening too (implies --bus), logging every utterance to
+# LOG (speech itself is off: no sound card is needed). Everything it starts, and whatever
+# is handed to desktop_sfondo, is ended when the shell that sourced it exits, and the
+# folder $desktop_lavoro, for files that go with the desktop, is removed.
+
+desktop_lavoro=$(mktemp -d)
+_desktop_pids=()
+_desktop_fine() {
+  local p
+  for p in "${_desktop_pids[@]}"; do kill "$p" 2>/dev/null || true; done
+  sleep 0.3
+  for p in "${_desktop_pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+  # The accessibility bus's own daemon listens under the private runtime folder.
+  pkill -9 -f -- "$desktop_lavoro" 2>/dev/null || true
+  rm -rf "$desktop_lavoro"
+}
+trap _desktop_fine EXIT
+
+# Starts a helper in the background, to be ended with the desktop.
+desktop_sfondo() {
+  "$@" &
+  _desktop_pids+=($!)
+}
+
+# Waits up to 10 seconds for a file to hold something.
+_desktop_attendi() {
+  local _
+  for _ in $(seq 100); do [ -s "$1" ] && return 0; sleep 0.1; done
+  return 1
+}
+
+desktop() {
+  local wayland='' bus='' orca=''
+  while [ $# -gt 0 ]; do
+    case $1 in
+      --wayland) wayland=1 ;;
+      --bus) bus=1 ;;
+      --orca) orca=$(realpath -m "$2") bus=1; shift ;;
+      *) echo "desktop: unknown option $1" >&2; return 2 ;;
+    esac
+    shift
+  done
+  local lavoro=$desktop_lavoro
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY DISPLAY
+  export XDG_RUNTIME_DIR=$lavoro
+  if [ -n "$wayland" ]; then
+    desktop_sfondo weston --backend=headless-backend.so --socket=almanacco --width=1024 \
+      --height=768 --idle-time=0 --log="$lavoro/weston.log"
+    export WAYLAND_DISPLAY=almanacco
+    local _
+    for _ in $(seq 100); do [ -S "$lavoro/almanacco" ] && break; sleep 0.1; done
+    [ -S "$lavoro/almanacco" ] || { cat "$lavoro/weston.log" >&2; return 1; }
+  else
+    desktop_sfondo Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$lavoro/display"
+    _desktop_attendi "$lavoro/display" || { echo "desktop: Xvfb did not start" >&2; return 1; }
+    export DISPLAY=":$(head -n 1 "$lavoro/display")"
+  fi
+  [ -n "$bus" ] || return 0
+
+  dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$lavoro/bus" 4>"$lavoro/bus.pid"
+  _desktop_pids+=("$(head -n 1 "$lavoro/bus.pid")")
+  DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$lavoro/bus")
+  export DBUS_SESSION_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  desktop_sfondo /usr/libexec/at-spi-bus-launcher --launch-immediately
+  [ -n "$orca" ] || return 0
+
+  # Orca buffers its log: written line by line, each utterance is there when it is said.
+  mkdir -p "$lavoro/orca"
+  printf '%s\n' 'from orca import debug' \
+    'if debug.debugFile: debug.debugFile.reconfigure(line_buffering=True)' \
+    >"$lavoro/orca/orca-customizations.py"
+  desktop_sfondo orca -u "$lavoro/orca" --debug-file "$orca" -d speech
+  for _ in $(seq 200); do
+    grep -q "ORCA: Starting registry" "$orca" 2>/dev/null && break
+    sleep 0.1
+  done
+}
