@@ -10,8 +10,8 @@
 #include "Etichetta.h"
 #include "MemoryStore.h"
 #include "Piattaforma.h"
+#include "digita.h"
 #include "frmAlmanacco.h"
-#include "prova.h"
 
 namespace {
 using namespace almanacco;

@@ -51,18 +51,7 @@ bool forma(std::string_view t, DataScritta& d) {
   return numero(t, i, 1, 2, d.mese) && i < t.size() && t[i++] == separatore &&
          numero(t, i, 4, 4, d.anno) && i == t.size();
 }
-}  // namespace
-
-Lettura leggiData(std::string_view testo) {
-  DataScritta d;
-  if (!forma(senzaSpazi(testo), d)) return {Esito::NonUnaData, {}};
-  if (d.anno < kPrimoAnno || d.anno > kUltimoAnno) return {Esito::FuoriAnni, d};
-  if (d.mese < 1 || d.mese > 12 || d.giorno < 1 || d.giorno > 31 ||
-      !giorniDelMese(d.anno, d.mese)[static_cast<std::size_t>(d.giorno)])
-    return {Esito::Inesistente, d};
-  return {Esito::Data, d};
-}
-
+// Why a text is no answerable date.
 std::string_view motivo(Esito esito) {
   switch (esito) {
     case Esito::Data:
@@ -77,16 +66,7 @@ std::string_view motivo(Esito esito) {
   return "non è una data (si scrive 15/6/1957, 15-06-1957, 15.6.1957 o 1957-06-15)";
 }
 
-void aggiungiRisposta(std::string& risposte, const DataScritta& d) {
-  const char anno[] = {
-      static_cast<char>('0' + d.anno / 1000), static_cast<char>('0' + d.anno / 100 % 10),
-      static_cast<char>('0' + d.anno / 10 % 10), static_cast<char>('0' + d.anno % 10)};
-  componiRisultato(risposte, numeroInLettere(d.giorno),
-                   kNomiMesi[static_cast<std::size_t>(d.mese - 1)], {anno, sizeof anno},
-                   kNomiGiorni[giornoDellaSettimana(d.anno, d.mese, d.giorno)]);
-  risposte += '\n';
-}
-
+// The input as a message names it.
 std::string citazione(std::string_view ingresso) {
   constexpr std::size_t kMostrati = 60;
   constexpr char kEsadecimali[] = "0123456789ABCDEF";
@@ -105,19 +85,49 @@ std::string citazione(std::string_view ingresso) {
   return testo;
 }
 
-void Risponditore::rispondi(std::string_view riga, std::string& risposte) {
+}  // namespace
+
+Lettura leggiData(std::string_view testo) {
+  DataScritta d;
+  if (!forma(senzaSpazi(testo), d)) return {Esito::NonUnaData, {}};
+  if (d.anno < kPrimoAnno || d.anno > kUltimoAnno) return {Esito::FuoriAnni, d};
+  if (d.mese < 1 || d.mese > 12 || d.giorno < 1 || d.giorno > 31 ||
+      !giorniDelMese(d.anno, d.mese)[static_cast<std::size_t>(d.giorno)])
+    return {Esito::Inesistente, d};
+  return {Esito::Data, d};
+}
+
+void aggiungiRisposta(std::string& risposte, const DataScritta& d) {
+  const char anno[] = {
+      static_cast<char>('0' + d.anno / 1000), static_cast<char>('0' + d.anno / 100 % 10),
+      static_cast<char>('0' + d.anno / 10 % 10), static_cast<char>('0' + d.anno % 10)};
+  componiRisultato(risposte, numeroInLettere(d.giorno),
+                   kNomiMesi[static_cast<std::size_t>(d.mese - 1)], {anno, sizeof anno},
+                   kNomiGiorni[giornoDellaSettimana(d.anno, d.mese, d.giorno)]);
+  risposte += '\n';
+}
+
+Esito rispondi(std::string_view testo, std::string& risposte) {
+  const Lettura lettura = leggiData(testo);
+  if (lettura.esito == Esito::Data) aggiungiRisposta(risposte, lettura.data);
+  return lettura.esito;
+}
+
+std::string messaggio(std::string_view ingresso, Esito esito, long riga) {
+  std::string testo = riga > 0 ? "riga " + std::to_string(riga) + ": " : "";
+  return testo + citazione(ingresso) + ": " + std::string(motivo(esito));
+}
+
+void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
   ++numero_;
   if (riga.ends_with('\r')) riga.remove_suffix(1);  // a line that ends as Windows ends it
   // Past kRigaMassima a line is no date, whether it came in one piece or in several.
   const bool lunga = std::exchange(lunga_, false) || riga.size() > kRigaMassima;
   if (!lunga && senzaSpazi(riga).empty()) return;
-  const Lettura lettura = lunga ? Lettura{Esito::NonUnaData, {}} : leggiData(riga);
-  if (lettura.esito == Esito::Data) {
-    aggiungiRisposta(risposte, lettura.data);
-    return;
-  }
+  const Esito esito = lunga ? Esito::NonUnaData : rispondi(riga, risposte);
+  if (esito == Esito::Data) return;
   errori_ = true;
-  errore_(numero_, riga, lettura.esito);
+  errore_(numero_, riga, esito);
 }
 
 void Risponditore::leggi(std::string_view pezzo, std::string& risposte) {
@@ -127,14 +137,14 @@ void Risponditore::leggi(std::string_view pezzo, std::string& risposte) {
         a_capo ? static_cast<std::size_t>(a_capo - pezzo.data()) : pezzo.size();
     const std::string_view parte = pezzo.substr(0, fino);
     if (a_capo && riga_.empty() && !lunga_) {
-      rispondi(parte, risposte);  // the whole line is in this piece: no copy
+      rispondiRiga(parte, risposte);  // the whole line is in this piece: no copy
     } else {
       // Keep the line's beginning; beyond kRigaMassima it is no date anyway.
       const std::size_t spazio = kRigaMassima - riga_.size();
       riga_.append(parte.substr(0, spazio));
       if (parte.size() > spazio) lunga_ = true;
       if (a_capo) {
-        rispondi(riga_, risposte);
+        rispondiRiga(riga_, risposte);
         riga_.clear();
       }
     }
@@ -144,7 +154,7 @@ void Risponditore::leggi(std::string_view pezzo, std::string& risposte) {
 }
 
 void Risponditore::fine(std::string& risposte) {
-  if (!riga_.empty() || lunga_) rispondi(riga_, risposte);
+  if (!riga_.empty() || lunga_) rispondiRiga(riga_, risposte);
   riga_.clear();
 }
 

@@ -25,15 +25,16 @@ struct Lettura {
 // 10/10/1582) or a year outside 1500 to 2299 says so.
 Lettura leggiData(std::string_view testo);
 
-// Why a text is no answerable date, in the window's language.
-std::string_view motivo(Esito esito);
-
 // Appends the window's result line for an existing date, and a newline.
 void aggiungiRisposta(std::string& risposte, const DataScritta& data);
 
-// The input as an error message names it: in quotes, bytes that are not printable
-// ASCII written as \xHH, and a long input cut short.
-std::string citazione(std::string_view ingresso);
+// Answers one date: appends its result line, or says why there is none.
+Esito rispondi(std::string_view testo, std::string& risposte);
+
+// The message, in the window's language, for an input that got no answer: the input in
+// quotes (bytes that are not printable ASCII as \xHH, a long input cut short), after
+// its line number when it has one, and why.
+std::string messaggio(std::string_view ingresso, Esito esito, long riga = 0);
 
 // Answers dates a line at a time, as they arrive in pieces of any size: a date gets its
 // result line, a blank line nothing, anything else an error that names the line. Memory
@@ -56,7 +57,7 @@ class Risponditore {
   static constexpr std::size_t kRigaMassima = 256;
 
  private:
-  void rispondi(std::string_view riga, std::string& risposte);
+  void rispondiRiga(std::string_view riga, std::string& risposte);
 
   Errore errore_;
   std::string riga_;  // a line begun in an earlier piece, at most kRigaMassima bytes

@@ -25,7 +25,7 @@ Esiti rispondi(std::string_view ingresso, const std::vector<std::size_t>& tagli)
   Esiti esiti;
   Risponditore r([&](long numero, std::string_view riga, Esito esito) {
     richiedi(esito != Esito::Data && numero > 0);
-    esiti.errori.push_back(std::to_string(numero) + citazione(riga) + std::string(motivo(esito)));
+    esiti.errori.push_back(messaggio(riga, esito, numero));
   });
   std::size_t da = 0;
   for (const std::size_t taglio : tagli) {

@@ -42,17 +42,13 @@ constexpr const char* kAiuto =
 class Terminale {
  public:
   void argomento(std::string_view testo) {
-    const Lettura lettura = leggiData(testo);
-    if (lettura.esito == Esito::Data)
-      aggiungiRisposta(risposte_, lettura.data);
-    else
-      errore(citazione(testo) + ": " + std::string(motivo(lettura.esito)));
+    if (const Esito esito = rispondi(testo, risposte_); esito != Esito::Data)
+      errore(messaggio(testo, esito));
   }
 
   void ingresso() {
     Risponditore risponditore([this](long numero, std::string_view riga, Esito esito) {
-      errore("riga " + std::to_string(numero) + ": " + citazione(riga) + ": " +
-             std::string(motivo(esito)));
+      errore(messaggio(riga, esito, numero));
     });
     std::string blocco(kBlocco, '\0');
     while (scritto_) {

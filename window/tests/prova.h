@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QApplication>
 #include <QTest>
 #include <cstdint>
 #include <memory>
@@ -10,6 +9,7 @@
 
 #include "Etichetta.h"
 #include "Piattaforma.h"
+#include "digita.h"
 #include "frmAlmanacco.h"
 
 namespace almanacco::prova {
@@ -49,12 +49,6 @@ struct Finestra {
   PiattaformaFissa piattaforma;
   frmAlmanacco form;
 };
-
-// A key as a user types it: to whichever widget has the focus, the window if none.
-inline void digita(QWidget& finestra, Qt::Key tasto, Qt::KeyboardModifiers modificatori = {}) {
-  QWidget* fuoco = QApplication::focusWidget();
-  QTest::keyClick(fuoco ? fuoco : &finestra, tasto, modificatori);
-}
 
 // Every test of a class derived from this starts on a window opened on 8 December 2026
 // and shown, and ends with it gone.
