@@ -1,6 +1,6 @@
 // The program exactly as it starts, ending at its first painted frame.
+#include "PrimoFrame.h"
 #include "Programma.h"
-#include "primo_frame.h"
 
 int main(int argc, char* argv[]) {
   return almanacco::eseguiProgramma(argc, argv, almanacco::banco::esciDopoIlPrimoFrame);

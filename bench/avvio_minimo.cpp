@@ -3,7 +3,7 @@
 // 1024 x 768 like the program's window, to tell the cost of the window's size apart.
 #include <QLabel>
 
-#include "primo_frame.h"
+#include "PrimoFrame.h"
 
 int main(int argc, char* argv[]) {
   QApplication applicazione(argc, argv);

@@ -58,6 +58,9 @@ constexpr Giorno primoGennaio(int anno, Stile stile) {
 
 // The years the window offers, from the first century cell to the last.
 inline constexpr int kPrimoAnno = 1500, kUltimoAnno = 2299;
+// The years a date from the terminal may have: every year of the era with four digits,
+// by the same rule (Julian before the reform, however far back).
+inline constexpr int kPrimoAnnoStorico = 1, kUltimoAnnoStorico = 9999;
 
 namespace dettaglio {
 // The row of the table that is the year's own kind in the given calendar.

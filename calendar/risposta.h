@@ -9,20 +9,22 @@
 namespace almanacco {
 
 // A date as a terminal gives it: day/month/year with '/', '-' or '.' between (15/6/1957,
-// 15-06-1957, 15.6.1957), or ISO 1957-06-15; years of four digits.
+// 15-06-1957, 15.6.1957, 25/12/800), with a year of three or four digits, or ISO
+// 1957-06-15, 0800-12-25, with four. Years begin on 1 January.
 struct DataScritta {
   int giorno = 0, mese = 0, anno = 0;
 };
 
-enum class Esito : unsigned char { Data, NonUnaData, FuoriAnni, Inesistente };
+// AnnoIncompleto: a year of one or two digits, which could belong to any century.
+enum class Esito : unsigned char { Data, NonUnaData, AnnoIncompleto, FuoriAnni, Inesistente };
 
 struct Lettura {
   Esito esito;
   DataScritta data;
 };
 
-// Reads one date, blanks around it allowed; a date that never was (31/2/2023,
-// 10/10/1582) or a year outside 1500 to 2299 says so.
+// Reads one date, blanks and a CR around it allowed, at any length; a date that never
+// was (31/2/2023, 10/10/1582), a year cut short, or a year outside 1 to 9999 says so.
 Lettura leggiData(std::string_view testo);
 
 // Appends the window's result line for an existing date, and a newline.
@@ -32,13 +34,18 @@ void aggiungiRisposta(std::string& risposte, const DataScritta& data);
 Esito rispondi(std::string_view testo, std::string& risposte);
 
 // The message, in the window's language, for an input that got no answer: the input in
-// quotes (bytes that are not printable ASCII as \xHH, a long input cut short), after
-// its line number when it has one, and why.
+// quotes without the blanks around it, after its line number when it has one, and why.
 std::string messaggio(std::string_view ingresso, Esito esito, long riga = 0);
 
+// A text as a message names it: in double quotes, bytes that are not printable ASCII
+// (and the quote and backslash) as \xHH, a long text cut short with "...".
+std::string citazione(std::string_view testo);
+
 // Answers dates a line at a time, as they arrive in pieces of any size: a date gets its
-// result line, a blank line nothing, anything else an error that names the line. Memory
-// stays bounded whatever the input: of a long line only its beginning is kept.
+// result line, a blank line nothing, anything else an error that names the line. A
+// UTF-8 byte-order mark at the very start is skipped, as editors on Windows write one.
+// Memory stays bounded whatever the input: blanks around a date are read and dropped,
+// and of a long line only its beginning is kept.
 class Risponditore {
  public:
   // Called for a line that is no answerable date: its number, the line (or its
@@ -53,15 +60,22 @@ class Risponditore {
   void fine(std::string& risposte);
   bool tuttoBene() const { return !errori_; }
 
-  // A line is no date long before this; what is kept of a longer one names it.
+  // A line is no date long before this, blanks around it apart; what is kept of a
+  // longer one names it.
   static constexpr std::size_t kRigaMassima = 256;
 
  private:
+  void leggiRighe(std::string_view pezzo, std::string& risposte);
+  void nonUnBom(std::string& risposte);
   void rispondiRiga(std::string_view riga, std::string& risposte);
 
   Errore errore_;
-  std::string riga_;  // a line begun in an earlier piece, at most kRigaMassima bytes
-  bool lunga_ = false;
+  // A line begun in an earlier piece, from its first byte that is not a blank: at most
+  // kRigaMassima bytes.
+  std::string riga_;
+  bool lunga_ = false;   // a byte other than a blank fell beyond kRigaMassima
+  std::size_t bom_ = 0;  // bytes of a byte-order mark matched at the start
+  bool inizio_ = true;   // nothing read yet but the beginning of a byte-order mark
   long numero_ = 0;
   bool errori_ = false;
 };

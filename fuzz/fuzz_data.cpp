@@ -4,6 +4,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -57,8 +58,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     const DataScritta& d = lettura.data;
     std::string risposta;
     aggiungiRisposta(risposta, d);
-    const Lettura ancora = leggiData(std::to_string(d.giorno) + "." + std::to_string(d.mese) + "." +
-                                     std::to_string(d.anno));
+    char scritta[32];
+    std::snprintf(scritta, sizeof scritta, "%d.%d.%04d", d.giorno, d.mese, d.anno);
+    const Lettura ancora = leggiData(scritta);
     richiedi(ancora.esito == Esito::Data && ancora.data.giorno == d.giorno &&
              ancora.data.mese == d.mese && ancora.data.anno == d.anno);
     richiedi(risposta.starts_with(std::to_string(d.giorno) + " ") && risposta.ends_with("\n"));

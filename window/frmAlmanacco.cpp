@@ -1,5 +1,6 @@
 #include "frmAlmanacco.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -12,6 +13,7 @@
 #include "Forma.h"
 #include "GruppoDiCelle.h"
 #include "Piattaforma.h"
+#include "risposta.h"
 #include "testo.h"
 
 namespace almanacco {
@@ -294,6 +296,11 @@ void frmAlmanacco::keyPressEvent(QKeyEvent* evento) {
     QGuiApplication::clipboard()->setText(etichetta(lblNomeCompleto)->Caption());
     return;
   }
+  rifiuto_.clear();
+  if (evento->matches(QKeySequence::Paste)) {
+    incolla(QGuiApplication::clipboard()->text());
+    return;
+  }
   Form_KeyDown(codiceTasto(*evento), statoModificatori(evento->modifiers()));
 }
 
@@ -302,7 +309,33 @@ bool frmAlmanacco::focusNextPrevChild(bool avanti) {
   return true;
 }
 
+void frmAlmanacco::incolla(const QString& testo) {
+  const std::string scritto = testo.trimmed().toStdString();
+  const Lettura lettura = leggiData(scritto);
+  const DataScritta& d = lettura.data;
+  if (lettura.esito == Esito::Data && d.anno >= kPrimoAnno && d.anno <= kUltimoAnno) {
+    // The year first and the day last, so that the day is among the month's shown ones.
+    const QString riga = etichetta(lblNomeCompleto)->Caption();
+    lblSecolo_Click(static_cast<std::int16_t>(d.anno / 100 - 14));
+    lblDecine_Click(static_cast<std::int16_t>(d.anno / 10 % 10));
+    lblUnità_Click(static_cast<std::int16_t>(d.anno % 10));
+    lblMese_Click(static_cast<std::int16_t>(d.mese));
+    lblGiorni_Click(static_cast<std::int16_t>(d.giorno));
+    spostaFuoco(gruppoAttivo_, cellaEvidenziata(gruppoAttivo_),
+                etichetta(lblNomeCompleto)->Caption() != riga);
+    return;
+  }
+  const std::string perché = lettura.esito == Esito::Data
+                                 ? citazione(scritto) + ": la finestra offre gli anni dal " +
+                                       comeTesto(kPrimoAnno) + " al " + comeTesto(kUltimoAnno)
+                                 : messaggio(scritto, lettura.esito);
+  rifiuto_ = QStringLiteral("Non incollato: ") + QString::fromStdString(perché);
+  QApplication::beep();
+  if (auto* cella = cellaConIlFuoco()) annunci::descrizioneCambiata(cella);
+}
+
 void frmAlmanacco::premi(Gruppo gruppo, std::int16_t indice) {
+  rifiuto_.clear();
   mostraSegno(false);
   scegli(gruppo, indice);
 }
@@ -365,7 +398,8 @@ QString frmAlmanacco::descrizione(Gruppo gruppo, std::int16_t indice) const {
   const std::string_view nome = nomeGruppo(gruppo);
   QString testo = QString::fromUtf8(nome.data(), static_cast<qsizetype>(nome.size()));
   if (gruppo == gruppoAttivo_ && indice == cellaAttiva_)
-    testo += QStringLiteral(". ") + etichetta(lblNomeCompleto)->Caption();
+    testo += QStringLiteral(". ") +
+             (rifiuto_.isEmpty() ? etichetta(lblNomeCompleto)->Caption() : rifiuto_);
   return testo;
 }
 

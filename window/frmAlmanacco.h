@@ -48,6 +48,10 @@ class frmAlmanacco final : public QWidget, private LabelStore {
 
   // What a click on a cell does, whoever makes it: the mouse or a screen reader's press.
   void premi(Gruppo gruppo, std::int16_t indice);
+  // A date pasted as text, read as the terminal reads it: one the window offers chooses
+  // its five cells as clicks would; anything else changes nothing, beeps, and tells a
+  // screen reader why.
+  void incolla(const QString& testo);
   // The keyboard focus: a group and one of its shown cells.
   Gruppo gruppoAttivo() const { return gruppoAttivo_; }
   std::int16_t cellaAttiva() const { return cellaAttiva_; }
@@ -90,6 +94,7 @@ class frmAlmanacco final : public QWidget, private LabelStore {
   Gruppo gruppoAttivo_ = Gruppo::Giorno;
   std::int16_t cellaAttiva_ = 0;
   bool segnoVisibile_ = false;  // the focus rectangle: shown after a key, gone at a click
+  QString rifiuto_;             // why the last paste changed nothing, until the next key or click
   std::array<QObject*, kGruppi> gruppi_{};
 };
 

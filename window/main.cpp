@@ -1,8 +1,8 @@
-// The program itself loads nothing of Qt: with arguments it loads the module that answers
-// in the terminal (Qt's core library and the engine), without it loads the window's
-// (the GUI libraries too). A date asked from a terminal never loads the GUI, and each
-// module is loaded into a program that holds nothing else, which keeps its loading as
-// quick as if the program were linked with it.
+// The program answers a date from the terminal itself, with the engine and the C and C++
+// libraries alone; only when there is no date to answer does it load the window's module
+// (the GUI libraries too). A date asked from a terminal never loads Qt, and the module is
+// loaded into a program that holds nothing else of it, which keeps its loading as quick
+// as if the program were linked with it.
 #include <dlfcn.h>
 #include <unistd.h>
 
@@ -10,10 +10,12 @@
 #include <cstdio>
 #include <string>
 
+#include "RigaDiComando.h"
+
 namespace {
 
-// The program's own directory: the modules are beside it in the build tree, and where
-// the installation puts them relative to it.
+// The program's own directory: the module is beside it in the build tree, and where
+// the installation puts it relative to it.
 std::string cartellaDelProgramma() {
   char percorso[PATH_MAX];
   const ssize_t n = ::readlink("/proc/self/exe", percorso, sizeof percorso - 1);
@@ -24,24 +26,27 @@ std::string cartellaDelProgramma() {
 
 using Ingresso = int (*)(int*, char**);
 
-Ingresso ingresso(const char* modulo, const char* simbolo) {
+Ingresso finestra() {
   const std::string cartella = cartellaDelProgramma();
   for (const char* dove : {ALMANACCO_CARTELLA_INSTALLATA, "."})
-    if (void* m = ::dlopen((cartella + '/' + dove + '/' + modulo).c_str(), RTLD_NOW | RTLD_LOCAL))
-      return reinterpret_cast<Ingresso>(::dlsym(m, simbolo));
+    if (void* m = ::dlopen((cartella + '/' + dove + '/' + ALMANACCO_MODULO_FINESTRA).c_str(),
+                           RTLD_NOW | RTLD_LOCAL))
+      return reinterpret_cast<Ingresso>(::dlsym(m, "almanacco_finestra"));
   return nullptr;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  const bool finestra = argc <= 1;
-  const auto avvia = finestra ? ingresso(ALMANACCO_MODULO_FINESTRA, "almanacco_finestra")
-                              : ingresso(ALMANACCO_MODULO_RIGA, "almanacco_riga");
+  if (argc > 1)
+    if (const auto stato = almanacco::rigaDiComando(argc, argv)) return *stato;
+  const auto avvia = finestra();
   if (avvia == nullptr) {
-    std::fprintf(stderr, "lunario: impossibile caricare %s: %s\n",
-                 finestra ? "la finestra" : "la riga di comando", ::dlerror());
+    std::fprintf(stderr, "lunario: impossibile caricare la finestra: %s\n", ::dlerror());
     return 1;
   }
-  return avvia(&argc, argv);
+  // The window takes no arguments: what "--" ended is nothing for it.
+  int uno = 1;
+  char* soloIlNome[] = {argv[0], nullptr};
+  return avvia(&uno, soloIlNome);
 }

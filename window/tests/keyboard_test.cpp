@@ -115,6 +115,57 @@ class TestTastiera : public QObject {
     QCOMPARE(f.form.grab().toImage(), prima);
   }
 
+  // The paste keys read the clipboard as the terminal reads a date. A date the window
+  // offers chooses its five cells; anything else leaves every pixel and tells why.
+  void thePasteKeysChooseADate_data() {
+    QTest::addColumn<QString>("testo");
+    QTest::addColumn<QString>("riga");  // empty: refused
+    QTest::addColumn<QString>("perché");
+    const QString nonUnaData = QStringLiteral("non è una data");
+    QTest::newRow("a date, blanks and a line end around")
+        << QStringLiteral(" 29/2/1500\r\n") << QStringLiteral("29 Febbraio 1500: Sabato") << "";
+    QTest::newRow("Julian, before the reform")
+        << QStringLiteral("1582-10-04") << QStringLiteral("4 Ottobre 1582: Giovedì") << "";
+    QTest::newRow("not a date") << QStringLiteral("ieri") << "" << nonUnaData;
+    QTest::newRow("two dates") << QStringLiteral("1/1/2000\n2/1/2000") << "" << nonUnaData;
+    QTest::newRow("a day that never was")
+        << QStringLiteral("10/10/1582") << "" << QStringLiteral("data inesistente");
+    QTest::newRow("a year the window does not offer")
+        << QStringLiteral("12/10/1492") << "" << QStringLiteral("dal 1500 al 2299");
+    QTest::newRow("a year cut short")
+        << QStringLiteral("15/6/57") << "" << QStringLiteral("per intero");
+  }
+  void thePasteKeysChooseADate() {
+    QFETCH(QString, testo);
+    QFETCH(QString, riga);
+    QFETCH(QString, perché);
+    for (const auto& [tasto, modificatore] : {std::pair{Qt::Key_V, Qt::ControlModifier},
+                                              std::pair{Qt::Key_Insert, Qt::ShiftModifier}}) {
+      Finestra f({15, 6, 1957});
+      f.form.show();
+      QVERIFY(QTest::qWaitForWindowActive(&f.form));
+      QGuiApplication::clipboard()->setText(testo);
+      const QImage prima = f.form.grab().toImage();
+      prova::digita(f.form, tasto, modificatore);
+      const QString descrizione = f.form.descrizione(f.form.gruppoAttivo(), f.form.cellaAttiva());
+      if (riga.isEmpty()) {
+        QCOMPARE(f.form.grab().toImage(), prima);
+        QVERIFY2(descrizione.contains(perché), qPrintable(descrizione));
+        continue;
+      }
+      QCOMPARE(QString::fromStdString(f[lblNomeCompleto]), riga);
+      QCOMPARE(descrizione, QStringLiteral("Giorno. ") + riga);
+      // The cells that clicks would have chosen, and only those.
+      const QStringList parti = riga.split(' ');
+      const int anno = parti[2].chopped(1).toInt();
+      QCOMPARE(f.evidenziate(lblGiorni), std::vector<int>{parti[0].toInt()});
+      QCOMPARE(f.evidenziate(lblSecolo), std::vector<int>{anno / 100 - 14});
+      QCOMPARE(f.evidenziate(lblDecine), std::vector<int>{anno / 10 % 10});
+      QCOMPARE(f.evidenziate(lblUnità), std::vector<int>{anno % 10});
+      QCOMPARE(f.evidenziate(lblMese).size(), std::size_t{1});
+    }
+  }
+
   // The focus mark comes with a key and goes with the next click; it stays inside the
   // cell, whose highlight still shows at its centre.
   void theFocusMarkIsForKeysOnly() {
