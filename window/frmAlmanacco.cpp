@@ -170,7 +170,10 @@ void frmAlmanacco::Form_Load() {
     AdattaSchermo();
 
   const Data oggi = piattaforma_.oggi();
-  if (oggi.giorno >= 1 && oggi.giorno <= 31) scegliGiorno(static_cast<std::int16_t>(oggi.giorno));
+  if (oggi.giorno >= 1 && oggi.giorno <= 31) {
+    giornoScelto_ = static_cast<std::int16_t>(oggi.giorno);
+    scegliGiorno(giornoScelto_);
+  }
   if (oggi.mese >= 1 && oggi.mese <= 12) {
     seleziona(lblMese, lblMeseSel, static_cast<std::int16_t>(oggi.mese));
     if (const auto nome = nomeDelMese(caption(lblMeseSel))) setCaption(lblFinale(1), *nome);
@@ -223,8 +226,9 @@ void frmAlmanacco::ricalcolaAnno() {
   calendario_.ricalcolaMese();
 }
 
-// The day cells show the days the selected month had in the selected year, and a
-// selected day that the month lacks moves to the 1st.
+// The day cells show the days the selected month had in the selected year, and the day
+// selected is the chosen one or, while the month lacks it, the nearest earlier day it
+// has: 28 or 29 February, the 30th, 4 October 1582 for the ten days that never were.
 void frmAlmanacco::mostraGiorniDelMese() {
   const auto giorni = celleDeiGiorni(caption(lblAnno), caption(lblMeseSel));
   if (!giorni) return;
@@ -235,11 +239,14 @@ void frmAlmanacco::mostraGiorniDelMese() {
     giorno->setVisible(mostrato);
     annunci::cellaMostrata(giorno, mostrato);
   }
-  const auto scelto = numeroTra(caption(lblGiornoSel), 1, 31);
-  if (scelto && !(*giorni)[static_cast<std::size_t>(*scelto)]) scegliGiorno(1);
+  if (giornoScelto_ < 1 || giornoScelto_ > 31) return;
+  auto giorno = giornoScelto_;
+  while (giorno > 1 && !(*giorni)[static_cast<std::size_t>(giorno)]) --giorno;
+  if (caption(lblGiornoSel) != comeTesto(giorno)) scegliGiorno(giorno);
 }
 
 void frmAlmanacco::lblGiorni_Click(std::int16_t Index) {
+  giornoScelto_ = Index;
   scegliGiorno(Index);
   calendario_.ScriviRisultato();
 }

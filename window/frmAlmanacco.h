@@ -95,6 +95,10 @@ class frmAlmanacco final : public QWidget, private LabelStore {
   std::int16_t cellaAttiva_ = 0;
   bool segnoVisibile_ = false;  // the focus rectangle: shown after a key, gone at a click
   QString rifiuto_;             // why the last paste changed nothing, until the next key or click
+  // The day the user chose, by click, key or paste (today's at start-up). While the month
+  // lacks it the nearest earlier day that it has is selected; it comes back with a month
+  // and year that have it, so that the five choices give one date in any order.
+  std::int16_t giornoScelto_ = 0;
   std::array<QObject*, kGruppi> gruppi_{};
 };
 

@@ -63,7 +63,7 @@ class TestTastiera : public QObject {
         << "8 Dicembre 2020: Martedì";
     QTest::newRow("nothing wraps at an edge")
         << dicembre << Q{Qt::Key_Home, Qt::Key_Left, Qt::Key_Up} << "1 Dicembre 2026: Martedì";
-    // A month key brings the month's length: the 31st moves to the 1st, and End then
+    // A month key brings the month's length: the 31st shows as the 28th, and End then
     // stops at the last day shown.
     QTest::newRow("into February")
         << Data{31, 1, 2023} << Q{Qt::Key_Tab, Qt::Key_Right, kBacktab, Qt::Key_End}
@@ -72,9 +72,13 @@ class TestTastiera : public QObject {
         << Data{28, 2, 2023}
         << Q{Qt::Key_Tab, Qt::Key_Home, Qt::Key_Right, kBacktab, Qt::Key_Right, Qt::Key_Down}
         << "28 Febbraio 2023: Martedì";
-    // A year key brings the year's days: 10 October 1582 never was.
+    // A year key brings the year's days: 10 October 1582 never was, and the day before
+    // the ten that never were stands for it.
     QTest::newRow("into 1582 by the unit")
-        << Data{10, 10, 1581} << Q{kBacktab, Qt::Key_Right} << "1 Ottobre 1582: Lunedì";
+        << Data{10, 10, 1581} << Q{kBacktab, Qt::Key_Right} << "4 Ottobre 1582: Giovedì";
+    QTest::newRow("and out again, to the chosen day")
+        << Data{10, 10, 1581} << Q{kBacktab, Qt::Key_Right, Qt::Key_Right}
+        << "10 Ottobre 1583: Lunedì";
     QTest::newRow("across and down over the ten missing days")
         << Data{4, 10, 1582} << Q{Qt::Key_Right, Qt::Key_Left, Qt::Key_Down}
         << "18 Ottobre 1582: Lunedì";

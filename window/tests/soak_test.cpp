@@ -28,6 +28,7 @@ long daAmbiente(const char* nome, long predefinito) {
 struct Modello {
   int giorno, mese, secolo, decina, unità;  // secolo 0: none selected
   std::vector<int> mostrati;                // the day cells shown
+  int giornoScelto = giorno;                // the day last chosen
 
   int anno() const { return (secolo ? (secolo + 14) * 100 : 0) + decina * 10 + unità; }
 
@@ -39,12 +40,14 @@ struct Modello {
   }
   int settimana() const { return settimanaDi(numeroDi({anno(), mese, giorno})); }
 
-  // The days the month had, and a selected day it lacks moves to the 1st.
+  // The days the month had; the day shown is the last one of them up to the chosen day.
   void giorniDelMese() {
     mostrati.clear();
     for (int d = 1; d <= 31; ++d)
       if (numeroDi({anno(), mese, d}) >= 0) mostrati.push_back(d);
-    if (std::find(mostrati.begin(), mostrati.end(), giorno) == mostrati.end()) giorno = 1;
+    giorno = 1;
+    for (const int d : mostrati)
+      if (d <= giornoScelto) giorno = d;
   }
   GiorniDelMese celleMostrate() const {
     GiorniDelMese celle;
@@ -59,7 +62,7 @@ struct Modello {
     const auto i = static_cast<std::int16_t>(valore);
     switch (g) {
       case Gruppo::Giorno:
-        giorno = valore;
+        giorno = giornoScelto = valore;
         return lblGiorni(i);
       case Gruppo::Mese:
         mese = valore;
