@@ -55,17 +55,33 @@ void Etichetta::setFaccia(const QString& faccia, const QString& sostituto) {
 namespace {
 constexpr int kAllineamento = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
 
+// Whether the wrapped caption fits the rectangle: all its lines above the bottom edge,
+// and no word whose ink is wider than the rectangle by more than a pixel at either side,
+// which is what the weekday header's "Ma" loses as the layout is drawn: a word cut any
+// further would lose letters at both ends.
+bool ciSta(const QFont& carattere, const QRect& area, const QString& testo) {
+  const QFontMetricsF metriche(carattere);
+  if (metriche.boundingRect(QRectF(area), kAllineamento, testo).height() > area.height())
+    return false;
+  for (const QString& parola : testo.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+    if (metriche.tightBoundingRect(parola).width() > area.width() + 2) return false;
+  return true;
+}
+
 // The largest size, down from the label's own in quarter points, at which the wrapped
-// caption fits the rectangle's height: a long text keeps all its lines readable
-// instead of losing the last one under the bottom edge.
+// caption fits: a long text keeps all its lines and letters readable, on a narrow
+// screen too.
 QFont fontCheCiSta(QFont carattere, const QRect& area, const QString& testo) {
-  while (carattere.pointSizeF() > 1 &&
-         QFontMetricsF(carattere).boundingRect(QRectF(area), kAllineamento, testo).height() >
-             area.height())
+  while (carattere.pointSizeF() > 1 && !ciSta(carattere, area, testo))
     carattere.setPointSizeF(carattere.pointSizeF() - 0.25);
   return carattere;
 }
 }  // namespace
+
+const QFont& Etichetta::fontDelTesto() const {
+  if (!fontDisegno_) fontDisegno_ = fontCheCiSta(font(), rect(), caption_);
+  return *fontDisegno_;
+}
 
 void Etichetta::resizeEvent(QResizeEvent* evento) {
   fontDisegno_.reset();
@@ -80,8 +96,7 @@ void Etichetta::changeEvent(QEvent* evento) {
 void Etichetta::paintEvent(QPaintEvent*) {
   QPainter pittore(this);
   const QRect area = rect();
-  if (!fontDisegno_) fontDisegno_ = fontCheCiSta(font(), area, caption_);
-  pittore.setFont(*fontDisegno_);
+  pittore.setFont(fontDelTesto());
   if (opaca_) pittore.fillRect(area, comeQColor(sfondo_, palette()));
   if (bordo_) {
     pittore.setPen(comeQColor(kTestoFinestra, palette()));
@@ -90,10 +105,15 @@ void Etichetta::paintEvent(QPaintEvent*) {
   pittore.setPen(comeQColor(testo_, palette()));
   pittore.drawText(area, kAllineamento, caption_);
   if (segnoFuoco_) {
-    // Two pixels inside the edge, so the highlight still shows all round it.
-    pittore.setPen(QPen(comeQColor(kNero, palette()), 1, Qt::DotLine));
+    // Black, at least 13:1 against the white and the pink of a cell. Two line widths
+    // inside the edge, so the highlight still shows all round it.
+    const int w = spessoreSegno_;
+    QPen penna(comeQColor(kNero, palette()), w, Qt::DotLine);
+    if (w > 1) penna.setJoinStyle(Qt::MiterJoin);  // square corners, as the thin line has
+    pittore.setPen(penna);
     pittore.setBrush(Qt::NoBrush);
-    pittore.drawRect(area.adjusted(2, 2, -3, -3));
+    const int dentro = 2 * w + w / 2;  // the pen is centred on the rectangle's outline
+    pittore.drawRect(area.adjusted(dentro, dentro, -dentro - 1, -dentro - 1));
   }
 }
 

@@ -29,6 +29,9 @@ class Etichetta final : public ControlloTwips {
   void setBordo(bool bordo) { cambia(bordo_, bordo); }
   float FontSize() const { return fontSize_; }
   void setFontSize(float punti);
+  // The font the caption is drawn with: the label's own, or the largest size below it
+  // at which the wrapped caption fits the label.
+  const QFont& fontDelTesto() const;
   // The face as the layout names it; the desktop substitutes a face with its metrics.
   void setFaccia(const QString& faccia, const QString& sostituto);
 
@@ -37,6 +40,10 @@ class Etichetta final : public ControlloTwips {
   // The dotted rectangle that shows, after a key, which cell has the keyboard focus.
   bool segnoFuoco() const { return segnoFuoco_; }
   void setSegnoFuoco(bool visibile) { cambia(segnoFuoco_, visibile); }
+  // The mark's line in pixels: it grows with the layout, so that it stays as plain on a
+  // large screen as on the design's.
+  int spessoreSegno() const { return spessoreSegno_; }
+  void setSpessoreSegno(int pixel) { cambia(spessoreSegno_, pixel < 1 ? 1 : pixel); }
 
  protected:
   void paintEvent(QPaintEvent* evento) override;
@@ -64,12 +71,13 @@ class Etichetta final : public ControlloTwips {
   bool bordo_ = false;
   bool premuta_ = false;
   bool segnoFuoco_ = false;
+  int spessoreSegno_ = 1;
   float fontSize_ = 0;
   std::function<void()> alClick_;
   // The font the caption is drawn with: the label's own, or a little smaller when the
-  // wrapped caption would not fit in the rectangle. Worked out again at the next paint
-  // after the caption, the font or the size changes.
-  std::optional<QFont> fontDisegno_;
+  // wrapped caption would not fit in the rectangle, in height or in width. Worked out again at the
+  // next paint after the caption, the font or the size changes.
+  mutable std::optional<QFont> fontDisegno_;
 };
 
 }  // namespace almanacco

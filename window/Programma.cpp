@@ -1,6 +1,7 @@
 #include "Programma.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QSocketNotifier>
 #include <QtGlobal>
 #include <csignal>
@@ -94,6 +95,7 @@ void registraProgramma() {
   QApplication::setApplicationName(QString::fromUtf8(record::kNome));
   QApplication::setApplicationVersion(QString::fromUtf8(record::kVersione));
   QApplication::setDesktopFileName(QString::fromUtf8(record::kId));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/lunario.svg")));
 }
 }  // namespace
 

@@ -430,6 +430,8 @@ void frmAlmanacco::AdattaSchermo() {
   // Fonts grow and shrink less than the geometry does.
   constexpr double kDivisoreCaratteri = 13000;
   const double caratteri = schermo->altezza / kDivisoreCaratteri;
+  // The focus mark's line grows as the cells do, by the smaller of the two factors.
+  const int spessoreSegno = static_cast<int>(std::lround(std::min(verticale, orizzontale)));
 
   height_ = static_cast<float>(height_ * verticale);
   width_ = static_cast<float>(width_ * orizzontale);
@@ -440,8 +442,10 @@ void frmAlmanacco::AdattaSchermo() {
     c->setWidth(static_cast<float>(c->Width() * orizzontale));
     c->setTop(static_cast<float>(c->Top() * verticale));
     c->setLeft(static_cast<float>(c->Left() * orizzontale));
-    if (auto* e = dynamic_cast<Etichetta*>(c))
+    if (auto* e = dynamic_cast<Etichetta*>(c)) {
       e->setFontSize(static_cast<float>(e->FontSize() * caratteri));
+      e->setSpessoreSegno(spessoreSegno);
+    }
   };
   const auto adattaDa = [&](Nome nome, std::int16_t primo, std::int16_t ultimo) {
     for (auto i = primo; i <= ultimo; ++i) adatta(controllo(nome(i)));

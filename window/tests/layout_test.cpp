@@ -156,6 +156,37 @@ class TestLayout : public QObject {
     QVERIFY(f[lblSCritteVarie(8)].ends_with("fino al 31 Dicembre 2299!"));
     QCOMPARE(f[lblSCritteVarie(3)], std::string("Unità"));
   }
+
+  // On a portrait screen the layout follows the narrow width while the fonts follow the
+  // tall height; every shown text is still drawn whole: no word's ink wider than its
+  // label by more than a pixel at either side (as "Ma" is drawn at the design size), no
+  // line taller.
+  void everyTextFitsItsLabel_data() {
+    QTest::addColumn<QSize>("pixel");
+    QTest::newRow("1080x1920") << QSize(1080, 1920);
+    QTest::newRow("768x1024") << QSize(768, 1024);
+    QTest::newRow("1024x768") << QSize(1024, 768);
+    QTest::newRow("1920x1080") << QSize(1920, 1080);
+    QTest::newRow("800x600") << QSize(800, 600);
+  }
+  void everyTextFitsItsLabel() {
+    QFETCH(QSize, pixel);
+    Finestra f(kGiugno1957, SchermoTwips{pixel.width() * 15.0f, pixel.height() * 15.0f});
+    int controllate = 0;
+    for (const Controllo& riga : tabellaControlli()) {
+      if (riga.tipo != Tipo::Etichetta) continue;
+      const auto& e = f.cella(riga.id());
+      if (!e.isVisibleTo(&f.form) || e.Caption().isEmpty()) continue;
+      const QFontMetricsF metriche(e.fontDelTesto());
+      const QString chi =
+          e.Caption() + QStringLiteral(" at %1 pt").arg(e.fontDelTesto().pointSizeF());
+      for (const QString& parola : e.Caption().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        QVERIFY2(metriche.tightBoundingRect(parola).width() <= e.width() + 2, qPrintable(chi));
+      QVERIFY2(metriche.height() <= e.height(), qPrintable(chi));
+      ++controllate;
+    }
+    QVERIFY(controllate > 80);
+  }
 };
 
 QTEST_MAIN(TestLayout)
