@@ -4,22 +4,32 @@
 #include <QEvent>
 #include <QObject>
 #include <QWidget>
+#include <functional>
+#include <utility>
 
 namespace almanacco::banco {
 
-// Ends the program as soon as `finestra` has painted its first frame: the moment a user
-// first sees the window.
-inline void esciDopoIlPrimoFrame(QApplication& applicazione, QWidget& finestra) {
+// Runs `poi` once, as soon as `finestra` has painted its first frame: the moment a user
+// first sees the window. It is queued, so it runs once that paint has been drawn and
+// flushed.
+inline void dopoIlPrimoFrame(QWidget& finestra, std::function<void()> poi) {
   struct Osservatore : QObject {
-    using QObject::QObject;
+    Osservatore(QObject* padre, std::function<void()> poi) : QObject(padre), poi_(std::move(poi)) {}
     bool eventFilter(QObject* oggetto, QEvent* evento) override {
-      // The quit is queued, so it runs once this paint has been drawn and flushed.
-      if (evento->type() == QEvent::Paint)
-        QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
+      if (evento->type() == QEvent::Paint && poi_) {
+        QMetaObject::invokeMethod(qApp, std::exchange(poi_, nullptr), Qt::QueuedConnection);
+        oggetto->removeEventFilter(this);
+      }
       return QObject::eventFilter(oggetto, evento);
     }
+    std::function<void()> poi_;
   };
-  finestra.installEventFilter(new Osservatore(&applicazione));
+  finestra.installEventFilter(new Osservatore(&finestra, std::move(poi)));
+}
+
+// Ends the program as soon as `finestra` has painted its first frame.
+inline void esciDopoIlPrimoFrame(QApplication&, QWidget& finestra) {
+  dopoIlPrimoFrame(finestra, &QApplication::quit);
 }
 
 }  // namespace almanacco::banco

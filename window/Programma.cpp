@@ -16,6 +16,7 @@
 #include "Accessibilita.h"
 #include "Avvio.h"
 #include "Piattaforma.h"
+#include "PrimoFrame.h"
 #include "Record.h"
 #include "frmAlmanacco.h"
 
@@ -95,7 +96,6 @@ void registraProgramma() {
   QApplication::setApplicationName(QString::fromUtf8(record::kNome));
   QApplication::setApplicationVersion(QString::fromUtf8(record::kVersione));
   QApplication::setDesktopFileName(QString::fromUtf8(record::kId));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/lunario.svg")));
 }
 }  // namespace
 
@@ -113,6 +113,10 @@ int eseguiProgramma(int& argc, char* argv[],
   chiudiAlSegnale(finestra);
   finestra.show();
   finestra.activateWindow();
+  // The icon is for the dock and the window list: loading the SVG plugin to draw it waits
+  // until the window has shown its first frame.
+  banco::dopoIlPrimoFrame(
+      finestra, [&finestra] { finestra.setWindowIcon(QIcon(QStringLiteral(":/lunario.svg"))); });
   if (primaDiAttendere) primaDiAttendere(applicazione, finestra);
   return QApplication::exec();
 }
