@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -49,21 +48,8 @@ std::optional<GiorniDelMese> celleDeiGiorni(std::string_view anno, std::string_v
 // Appends the result line, "15 Giugno 1957: Sabato", from its four pieces.
 inline void componiRisultato(std::string& riga, std::string_view giorno, std::string_view mese,
                              std::string_view anno, std::string_view settimana) {
-  // One growth and plain copies: the terminal composes a million of these a second.
-  const std::size_t da = riga.size();
-  riga.resize(da + giorno.size() + mese.size() + anno.size() + settimana.size() + 4);
-  char* qui = riga.data() + da;
-  const auto metti = [&qui](std::string_view testo) {
-    std::memcpy(qui, testo.data(), testo.size());
-    qui += testo.size();
-  };
-  metti(giorno);
-  metti(" ");
-  metti(mese);
-  metti(" ");
-  metti(anno);
-  metti(": ");
-  metti(settimana);
+  riga.append(giorno).append(" ").append(mese).append(" ").append(anno).append(": ").append(
+      settimana);
 }
 
 // The Italian name of the month that the month holder names ("10" is "Ottobre").

@@ -126,22 +126,27 @@ constexpr int giornoInIntestazione(int anno, int mese, int giorno) {
 // The weekday of a date that existed: the one the month's header shows above it, or
 // above its Gregorian twin for 1 to 4 October 1582.
 constexpr Giorno giornoDellaSettimana(int anno, int mese, int giorno) {
-  return dettaglio::aPartireDa(primoDelMese(anno, mese),
-                               giornoInIntestazione(anno, mese, giorno) - 1);
+  // Both terms are whole and small: one unsigned remainder is the weekday, which the
+  // terminal works out a million times a second.
+  const auto giorni = static_cast<unsigned>(giornoInIntestazione(anno, mese, giorno) - 1);
+  return static_cast<Giorno>((primoDelMese(anno, mese) + giorni) % 7U);
 }
 
-// Days of history, checked as this compiles.
-namespace dettaglio {
+// Whether a date existed. Every month had its first 28 days but October 1582, so most
+// dates need no count of their month's days.
 constexpr bool esisteva(int anno, int mese, int giorno) {
+  if (mese < 1 || mese > 12 || giorno < 1 || giorno > 31) return false;
+  if (giorno <= 28 && (anno != riforma::kAnno || mese != riforma::kMese)) return true;
   const GiorniDelMese giorni = giorniDelMese(anno, mese);
   return giorni[static_cast<std::size_t>(giorno)];
 }
-}  // namespace dettaglio
+
+// Days of history, checked as this compiles.
 static_assert(giornoDellaSettimana(1582, 10, 4) == settimana::G);
 static_assert(giornoDellaSettimana(1582, 10, 15) == settimana::V);
 static_assert(giornoDellaSettimana(1900, 1, 1) == settimana::L);
-static_assert(dettaglio::esisteva(1582, 10, 4) && !dettaglio::esisteva(1582, 10, 5) &&
-              !dettaglio::esisteva(1582, 10, 14) && dettaglio::esisteva(1582, 10, 15));
-static_assert(dettaglio::esisteva(1500, 2, 29) && !dettaglio::esisteva(1700, 2, 29));
+static_assert(esisteva(1582, 10, 4) && !esisteva(1582, 10, 5) &&
+              !esisteva(1582, 10, 14) && esisteva(1582, 10, 15));
+static_assert(esisteva(1500, 2, 29) && !esisteva(1700, 2, 29));
 
 }  // namespace almanacco

@@ -1,11 +1,11 @@
 #include "risposta.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstring>
-#include <iterator>
 #include <utility>
 
-#include "Calendario.h"
 #include "creazione.h"
 #include "regola.h"
 #include "tabelle.h"
@@ -14,19 +14,17 @@ namespace almanacco {
 
 namespace {
 bool cifra(char c) {
-  return c >= '0' && c <= '9';
+  return static_cast<unsigned char>(c - '0') <= 9;
 }
 
 // Reads from `testo` at `da` a number of `minimo` to `massimo` digits.
 bool numero(std::string_view testo, std::size_t& da, std::size_t minimo, std::size_t massimo,
             int& valore) {
-  std::size_t letti = 0;
+  const std::size_t inizio = da;
+  const std::size_t fine = std::min(testo.size(), da + massimo);
   valore = 0;
-  while (da < testo.size() && letti < massimo && cifra(testo[da])) {
-    valore = valore * 10 + (testo[da++] - '0');
-    ++letti;
-  }
-  return letti >= minimo && (da == testo.size() || !cifra(testo[da]));
+  for (; da < fine && cifra(testo[da]); ++da) valore = valore * 10 + (testo[da] - '0');
+  return da - inizio >= minimo && (da == testo.size() || !cifra(testo[da]));
 }
 
 // Reads the year that ends the text: all its digits, however many, with the year's
@@ -51,17 +49,26 @@ std::string_view senzaSpazi(std::string_view testo) {
   return testo;
 }
 
+// ISO 8601, exactly yyyy-mm-dd: the year's four digits, then month and day of two.
+bool iso(std::string_view t, DataScritta& d) {
+  if (t.size() != 10 || t[4] != '-' || t[7] != '-') return false;
+  for (const std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
+    if (!cifra(t[i])) return false;
+  const auto valore = [&t](std::size_t i) { return t[i] - '0'; };
+  d.anno = valore(0) * 1000 + valore(1) * 100 + valore(2) * 10 + valore(3);
+  d.mese = valore(5) * 10 + valore(6);
+  d.giorno = valore(8) * 10 + valore(9);
+  return true;
+}
+
 // The forms themselves, before any calendar is asked; `cifre` is how many digits the
 // year was written with.
 bool forma(std::string_view t, DataScritta& d, std::size_t& cifre) {
-  std::size_t i = 0;
-  // ISO: four digits of the year first.
-  if (numero(t, i, 4, 4, d.anno)) {
+  if (iso(t, d)) {
     cifre = 4;
-    return i < t.size() && t[i++] == '-' && numero(t, i, 2, 2, d.mese) && i < t.size() &&
-           t[i++] == '-' && numero(t, i, 2, 2, d.giorno) && i == t.size();
+    return true;
   }
-  i = 0;
+  std::size_t i = 0;
   if (!numero(t, i, 1, 2, d.giorno) || i >= t.size()) return false;
   const char separatore = t[i++];
   if (separatore != '/' && separatore != '-' && separatore != '.') return false;
@@ -111,23 +118,74 @@ Lettura leggiData(std::string_view testo) {
   if (!forma(senzaSpazi(testo), d, cifre)) return {Esito::NonUnaData, {}};
   if (cifre < 3) return {Esito::AnnoIncompleto, d};
   if (d.anno < kPrimoAnnoStorico || d.anno > kUltimoAnnoStorico) return {Esito::FuoriAnni, d};
-  if (d.mese < 1 || d.mese > 12 || d.giorno < 1 || d.giorno > 31 ||
-      !giorniDelMese(d.anno, d.mese)[static_cast<std::size_t>(d.giorno)])
-    return {Esito::Inesistente, d};
+  if (!esisteva(d.anno, d.mese, d.giorno)) return {Esito::Inesistente, d};
   return {Esito::Data, d};
 }
 
+namespace {
+// A piece of an answer in a slot of 16 bytes, copied whole: a copy of a constant size
+// is a single move, where a copy of each piece's own length is a call. The terminal
+// writes a million answers a second.
+struct Pezzo {
+  std::array<char, 16> testo{};
+  std::uint8_t lunghezza = 0;
+  constexpr void metti(std::string_view parte) {
+    for (const char c : parte) testo[lunghezza++] = c;
+  }
+  char* copia(char* qui) const {
+    std::memcpy(qui, testo.data(), testo.size());
+    return qui + lunghezza;
+  }
+};
+// "15 Giugno " for every day and month, and ": Sabato\n" for every weekday, from the
+// window's own names; the exhaustive test proves the line the window's for every day.
+inline constexpr auto kGiornoEMese = [] {
+  std::array<std::array<Pezzo, 12>, 32> pezzi{};
+  for (std::size_t g = 1; g <= 31; ++g)
+    for (std::size_t m = 0; m < 12; ++m) {
+      pezzi[g][m].metti(numeroInLettere(static_cast<int>(g)));
+      pezzi[g][m].metti(" ");
+      pezzi[g][m].metti(kNomiMesi[m]);
+      pezzi[g][m].metti(" ");
+    }
+  return pezzi;
+}();
+// "00" to "99".
+inline constexpr auto kDueCifre = [] {
+  std::array<std::array<char, 2>, 100> cifre{};
+  for (std::size_t n = 0; n < cifre.size(); ++n)
+    cifre[n] = {static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+  return cifre;
+}();
+inline constexpr auto kSettimanaEFine = [] {
+  std::array<Pezzo, 7> pezzi{};
+  for (std::size_t g = 0; g < 7; ++g) {
+    pezzi[g].metti(": ");
+    pezzi[g].metti(kNomiGiorni[g]);
+    pezzi[g].metti("\n");
+  }
+  return pezzi;
+}();
+}  // namespace
+
+char* scriviRisposta(char* qui, const DataScritta& d) {
+  static_assert(2 * sizeof(Pezzo::testo) + 4 <= kRispostaMassima);
+  qui =
+      kGiornoEMese[static_cast<std::size_t>(d.giorno)][static_cast<std::size_t>(d.mese - 1)].copia(
+          qui);
+  // The year as the window writes it, a plain number: 800, not 0800. Its four digits go
+  // in whole, and the place after the last one is where the weekday goes.
+  const auto alte = kDueCifre[static_cast<std::size_t>(d.anno / 100)];
+  const auto basse = kDueCifre[static_cast<std::size_t>(d.anno % 100)];
+  const char anno[8] = {alte[0], alte[1], basse[0], basse[1]};
+  const int cifre = d.anno >= 1000 ? 4 : d.anno >= 100 ? 3 : d.anno >= 10 ? 2 : 1;
+  std::memcpy(qui, anno + 4 - cifre, 4);
+  return kSettimanaEFine[giornoDellaSettimana(d.anno, d.mese, d.giorno)].copia(qui + cifre);
+}
+
 void aggiungiRisposta(std::string& risposte, const DataScritta& d) {
-  // The year as the window writes it, a plain number: 800, not 0800.
-  char anno[4];
-  char* inizio = std::end(anno);
-  for (int resto = d.anno; resto > 0 || inizio == std::end(anno); resto /= 10)
-    *--inizio = static_cast<char>('0' + resto % 10);
-  componiRisultato(risposte, numeroInLettere(d.giorno),
-                   kNomiMesi[static_cast<std::size_t>(d.mese - 1)],
-                   {inizio, static_cast<std::size_t>(std::end(anno) - inizio)},
-                   kNomiGiorni[giornoDellaSettimana(d.anno, d.mese, d.giorno)]);
-  risposte += '\n';
+  char riga[kRispostaMassima];
+  risposte.append(riga, scriviRisposta(riga, d));
 }
 
 Esito rispondi(std::string_view testo, std::string& risposte) {
@@ -147,10 +205,21 @@ void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
   // Past kRigaMassima a line is no date, whether it came in one piece or in several.
   const bool lunga = std::exchange(lunga_, false) || riga.size() > kRigaMassima;
   if (!lunga && riga.empty()) return;
-  const Esito esito = lunga ? Esito::NonUnaData : rispondi(riga, risposte);
-  if (esito == Esito::Data) return;
+  const Lettura lettura = lunga ? Lettura{Esito::NonUnaData, {}} : leggiData(riga);
+  if (lettura.esito == Esito::Data) {
+    if (pronte_.size() - quante_ < kRispostaMassima) consegna(risposte);
+    quante_ = static_cast<std::size_t>(scriviRisposta(pronte_.data() + quante_, lettura.data) -
+                                       pronte_.data());
+    return;
+  }
+  consegna(risposte);  // the answers before the error come before it
   errori_ = true;
-  errore_(numero_, riga, esito);
+  errore_(numero_, riga, lettura.esito);
+}
+
+void Risponditore::consegna(std::string& risposte) {
+  risposte.append(pronte_.data(), quante_);
+  quante_ = 0;
 }
 
 namespace {
@@ -168,6 +237,7 @@ void Risponditore::leggi(std::string_view pezzo, std::string& risposte) {
     inizio_ = ++bom_ < kBom.size();
   }
   if (!inizio_) leggiRighe(pezzo, risposte);
+  consegna(risposte);
 }
 
 // The bytes that began like a byte-order mark were not one: they are the line's own.
@@ -206,6 +276,7 @@ void Risponditore::fine(std::string& risposte) {
   if (inizio_) nonUnBom(risposte);
   if (!riga_.empty() || lunga_) rispondiRiga(riga_, risposte);
   riga_.clear();
+  consegna(risposte);
 }
 
 }  // namespace almanacco

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -29,6 +30,10 @@ Lettura leggiData(std::string_view testo);
 
 // Appends the window's result line for an existing date, and a newline.
 void aggiungiRisposta(std::string& risposte, const DataScritta& data);
+// The same line written at `qui`, which has room for kRispostaMassima bytes; returns
+// where it ends.
+inline constexpr std::size_t kRispostaMassima = 40;
+char* scriviRisposta(char* qui, const DataScritta& data);
 
 // Answers one date: appends its result line, or says why there is none.
 Esito rispondi(std::string_view testo, std::string& risposte);
@@ -67,6 +72,8 @@ class Risponditore {
  private:
   void leggiRighe(std::string_view pezzo, std::string& risposte);
   void nonUnBom(std::string& risposte);
+  // Hands the answers written so far over to `risposte`.
+  void consegna(std::string& risposte);
   void rispondiRiga(std::string_view riga, std::string& risposte);
 
   Errore errore_;
@@ -78,6 +85,10 @@ class Risponditore {
   bool inizio_ = true;   // nothing read yet but the beginning of a byte-order mark
   long numero_ = 0;
   bool errori_ = false;
+  // Answers are written here first, a line at a time, and handed over together: at the
+  // end of a piece, and before an error, which follows them.
+  std::array<char, 4096> pronte_;
+  std::size_t quante_ = 0;
 };
 
 }  // namespace almanacco
