@@ -3,5 +3,5 @@
 #include "Programma.h"
 
 int main(int argc, char* argv[]) {
-  return almanacco::eseguiProgramma(argc, argv, almanacco::banco::esciDopoIlPrimoFrame);
+  return almanacco::eseguiProgramma(argc, argv, almanacco::esciDopoIlPrimoFrame);
 }

@@ -14,6 +14,6 @@ int main(int argc, char* argv[]) {
   finestra.move(0, 0);
 #endif
   finestra.show();
-  almanacco::banco::esciDopoIlPrimoFrame(applicazione, finestra);
+  almanacco::esciDopoIlPrimoFrame(applicazione, finestra);
   return QApplication::exec();
 }

@@ -7,7 +7,7 @@
 #include <functional>
 #include <utility>
 
-namespace almanacco::banco {
+namespace almanacco {
 
 // Runs `poi` once, as soon as `finestra` has painted its first frame: the moment a user
 // first sees the window. It is queued, so it runs once that paint has been drawn and
@@ -32,4 +32,4 @@ inline void esciDopoIlPrimoFrame(QApplication&, QWidget& finestra) {
   dopoIlPrimoFrame(finestra, &QApplication::quit);
 }
 
-}  // namespace almanacco::banco
+}  // namespace almanacco

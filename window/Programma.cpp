@@ -115,8 +115,8 @@ int eseguiProgramma(int& argc, char* argv[],
   finestra.activateWindow();
   // The icon is for the dock and the window list: loading the SVG plugin to draw it waits
   // until the window has shown its first frame.
-  banco::dopoIlPrimoFrame(
-      finestra, [&finestra] { finestra.setWindowIcon(QIcon(QStringLiteral(":/lunario.svg"))); });
+  dopoIlPrimoFrame(finestra,
+                   [&finestra] { finestra.setWindowIcon(QIcon(QStringLiteral(":/lunario.svg"))); });
   if (primaDiAttendere) primaDiAttendere(applicazione, finestra);
   return QApplication::exec();
 }
