@@ -1,11 +1,15 @@
 // Seeded random clicks on the shown cells, mixed with random keys, each checked against a
 // model of the window written here from the real calendar as the tests know it (Julian
-// day numbers and std::chrono), not from the engine's tables.
+// day numbers and std::chrono), not from the engine's tables, and from the cells' places
+// on the window, not from the engine's moves.
 //   ALMANACCO_SOAK_CLICKS  how many clicks (default 20000)
 //   ALMANACCO_SOAK_SEED    the seed (default 1957)
 #include <QApplication>
 #include <QTest>
+#include <algorithm>
 #include <array>
+#include <cstdlib>
+#include <optional>
 #include <random>
 
 #include "prova.h"
@@ -92,6 +96,54 @@ struct Modello {
 constexpr Qt::Key kFrecce[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
                                Qt::Key_Down, Qt::Key_Home,  Qt::Key_End};
 
+// Where an arrow, Home or End (in the order of kFrecce) moves a group's selection, as the
+// window lays the cells out: days in rows of 7, months of 3, centuries of 2, digits 1 to 9
+// in rows of 3 with the 0 alone under the 8. Left and Right go by reading order, Up and
+// Down to the nearest row with a shown cell in the same column; nothing wraps.
+std::optional<int> doveVa(Gruppo g, int da, int tasto, const std::vector<int>& giorni) {
+  struct Cella {
+    int valore, riga, colonna;
+  };
+  std::vector<Cella> celle;
+  const auto inRighe = [&celle](int primo, int ultimo, int colonne) {
+    for (int v = primo; v <= ultimo; ++v)
+      celle.push_back({v, (v - primo) / colonne, (v - primo) % colonne});
+  };
+  switch (g) {
+    case Gruppo::Giorno:
+      for (const int d : giorni) celle.push_back({d, (d - 1) / 7, (d - 1) % 7});
+      break;
+    case Gruppo::Mese:
+      inRighe(1, 12, 3);
+      break;
+    case Gruppo::Secolo:
+      inRighe(1, 8, 2);
+      break;
+    default:
+      inRighe(1, 9, 3);
+      celle.push_back({0, 3, 1});
+  }
+  const auto qui =
+      std::find_if(celle.begin(), celle.end(), [da](const Cella& c) { return c.valore == da; });
+  switch (tasto) {
+    case 0:
+      return qui == celle.begin() ? std::nullopt : std::optional{(qui - 1)->valore};
+    case 1:
+      return qui + 1 == celle.end() ? std::nullopt : std::optional{(qui + 1)->valore};
+    case 4:
+      return celle.front().valore;
+    case 5:
+      return celle.back().valore;
+  }
+  const int passo = tasto == 2 ? -1 : 1;
+  std::optional<Cella> meta;
+  for (const Cella& c : celle)
+    if (c.colonna == qui->colonna && (c.riga - qui->riga) * passo > 0 &&
+        (!meta || std::abs(c.riga - qui->riga) < std::abs(meta->riga - qui->riga)))
+      meta = c;
+  return meta ? std::optional{meta->valore} : std::nullopt;
+}
+
 }  // namespace
 
 class TestSoak : public QObject {
@@ -119,12 +171,12 @@ class TestSoak : public QObject {
         Qt::Key tasto = Qt::Key_Space;
         Qt::KeyboardModifiers modificatori = Qt::NoModifier;
         if (quale < 6) {
-          const auto meta = vicino(m.fuoco, static_cast<std::int16_t>(m.scelto(m.fuoco)),
-                                   static_cast<Direzione>(quale), m.celleMostrate());
-          if (meta) m.scegli(m.fuoco, *meta);
+          if (const auto meta = doveVa(m.fuoco, m.scelto(m.fuoco), quale, m.mostrati))
+            m.scegli(m.fuoco, *meta);
           tasto = kFrecce[quale];
         } else if (quale > 6) {
-          m.fuoco = gruppoSeguente(m.fuoco, quale == 7);
+          // Tab goes round the five groups, Shift+Tab back.
+          m.fuoco = static_cast<Gruppo>((static_cast<int>(m.fuoco) + (quale == 7 ? 1 : 4)) % 5);
           tasto = Qt::Key_Tab;
           if (quale == 8) modificatori = Qt::ShiftModifier;
         }
