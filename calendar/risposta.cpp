@@ -43,9 +43,8 @@ bool spazio(char c) {
   return c == ' ' || c == '\t' || c == '\r';
 }
 
-std::string_view senzaSpazi(std::string_view testo) {
+std::string_view senzaSpaziPrima(std::string_view testo) {
   while (!testo.empty() && spazio(testo.front())) testo.remove_prefix(1);
-  while (!testo.empty() && spazio(testo.back())) testo.remove_suffix(1);
   return testo;
 }
 
@@ -109,6 +108,12 @@ std::string citazione(std::string_view ingresso) {
     }
   }
   testo += ingresso.size() > kMostrati ? "\"..." : "\"";
+  return testo;
+}
+
+std::string_view senzaSpazi(std::string_view testo) {
+  testo = senzaSpaziPrima(testo);
+  while (!testo.empty() && spazio(testo.back())) testo.remove_suffix(1);
   return testo;
 }
 
@@ -196,14 +201,18 @@ Esito rispondi(std::string_view testo, std::string& risposte) {
 
 std::string messaggio(std::string_view ingresso, Esito esito, long riga) {
   std::string testo = riga > 0 ? "riga " + std::to_string(riga) + ": " : "";
-  return testo + citazione(senzaSpazi(ingresso)) + ": " + std::string(motivo(esito));
+  return testo + citazione(ingresso) + ": " + std::string(motivo(esito));
 }
 
 void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
   ++numero_;
-  riga = senzaSpazi(riga);
-  // Past kRigaMassima a line is no date, whether it came in one piece or in several.
-  const bool lunga = std::exchange(lunga_, false) || riga.size() > kRigaMassima;
+  // Past kRigaMassima a line is no date, whether it came in one piece or in several. A
+  // long line is named by its beginning, from its first byte that is not a blank, which
+  // is all that is kept of one that came in pieces; any other line without its blanks.
+  riga = senzaSpaziPrima(riga);
+  const std::string_view data = senzaSpazi(riga);
+  const bool lunga = std::exchange(lunga_, false) || data.size() > kRigaMassima;
+  if (!lunga) riga = data;
   if (!lunga && riga.empty()) return;
   const Lettura lettura = lunga ? Lettura{Esito::NonUnaData, {}} : leggiData(riga);
   if (lettura.esito == Esito::Data) {
@@ -257,8 +266,7 @@ void Risponditore::leggiRighe(std::string_view pezzo, std::string& risposte) {
     } else {
       // Blanks before the line's first other byte are dropped; of the rest the first
       // kRigaMassima bytes are kept, and beyond them only blanks may follow a date.
-      if (riga_.empty())
-        while (!parte.empty() && spazio(parte.front())) parte.remove_prefix(1);
+      if (riga_.empty()) parte = senzaSpaziPrima(parte);
       const std::size_t posto = kRigaMassima - riga_.size();
       riga_.append(parte.substr(0, posto));
       if (parte.size() > posto && !senzaSpazi(parte.substr(posto)).empty()) lunga_ = true;

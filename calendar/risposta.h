@@ -38,8 +38,11 @@ char* scriviRisposta(char* qui, const DataScritta& data);
 // Answers one date: appends its result line, or says why there is none.
 Esito rispondi(std::string_view testo, std::string& risposte);
 
+// A text without the blanks and CRs around it, as a date is read.
+std::string_view senzaSpazi(std::string_view testo);
+
 // The message, in the window's language, for an input that got no answer: the input in
-// quotes without the blanks around it, after its line number when it has one, and why.
+// quotes, after its line number when it has one, and why.
 std::string messaggio(std::string_view ingresso, Esito esito, long riga = 0);
 
 // A text as a message names it: in double quotes, bytes that are not printable ASCII

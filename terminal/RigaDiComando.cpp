@@ -54,7 +54,7 @@ class Terminale {
  public:
   void argomento(std::string_view testo) {
     if (const Esito esito = rispondi(testo, risposte_); esito != Esito::Data)
-      errore(messaggio(testo, esito));
+      errore(messaggio(senzaSpazi(testo), esito));
   }
 
   void ingresso() {
