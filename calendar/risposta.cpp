@@ -48,6 +48,12 @@ std::string_view senzaSpaziPrima(std::string_view testo) {
   return testo;
 }
 
+std::string_view senzaSpaziIntorno(std::string_view testo) {
+  testo = senzaSpaziPrima(testo);
+  while (!testo.empty() && spazio(testo.back())) testo.remove_suffix(1);
+  return testo;
+}
+
 // ISO 8601, exactly yyyy-mm-dd: the year's four digits, then month and day of two.
 bool iso(std::string_view t, DataScritta& d) {
   if (t.size() != 10 || t[4] != '-' || t[7] != '-') return false;
@@ -112,19 +118,24 @@ std::string citazione(std::string_view ingresso) {
 }
 
 std::string_view senzaSpazi(std::string_view testo) {
-  testo = senzaSpaziPrima(testo);
-  while (!testo.empty() && spazio(testo.back())) testo.remove_suffix(1);
-  return testo;
+  return senzaSpaziIntorno(testo);
 }
 
-Lettura leggiData(std::string_view testo) {
+namespace {
+// A date read from a text that has no blanks around it.
+Lettura leggiSenzaSpazi(std::string_view testo) {
   DataScritta d;
   std::size_t cifre = 0;
-  if (!forma(senzaSpazi(testo), d, cifre)) return {Esito::NonUnaData, {}};
+  if (!forma(testo, d, cifre)) return {Esito::NonUnaData, {}};
   if (cifre < 3) return {Esito::AnnoIncompleto, d};
   if (d.anno < kPrimoAnnoStorico || d.anno > kUltimoAnnoStorico) return {Esito::FuoriAnni, d};
   if (!esisteva(d.anno, d.mese, d.giorno)) return {Esito::Inesistente, d};
   return {Esito::Data, d};
+}
+}  // namespace
+
+Lettura leggiData(std::string_view testo) {
+  return leggiSenzaSpazi(senzaSpaziIntorno(testo));
 }
 
 namespace {
@@ -210,11 +221,11 @@ void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
   // long line is named by its beginning, from its first byte that is not a blank, which
   // is all that is kept of one that came in pieces; any other line without its blanks.
   riga = senzaSpaziPrima(riga);
-  const std::string_view data = senzaSpazi(riga);
+  const std::string_view data = senzaSpaziIntorno(riga);
   const bool lunga = std::exchange(lunga_, false) || data.size() > kRigaMassima;
   if (!lunga) riga = data;
   if (!lunga && riga.empty()) return;
-  const Lettura lettura = lunga ? Lettura{Esito::NonUnaData, {}} : leggiData(riga);
+  const Lettura lettura = lunga ? Lettura{Esito::NonUnaData, {}} : leggiSenzaSpazi(riga);
   if (lettura.esito == Esito::Data) {
     if (pronte_.size() - quante_ < kRispostaMassima) consegna(risposte);
     quante_ = static_cast<std::size_t>(scriviRisposta(pronte_.data() + quante_, lettura.data) -
@@ -269,7 +280,7 @@ void Risponditore::leggiRighe(std::string_view pezzo, std::string& risposte) {
       if (riga_.empty()) parte = senzaSpaziPrima(parte);
       const std::size_t posto = kRigaMassima - riga_.size();
       riga_.append(parte.substr(0, posto));
-      if (parte.size() > posto && !senzaSpazi(parte.substr(posto)).empty()) lunga_ = true;
+      if (parte.size() > posto && !senzaSpaziIntorno(parte.substr(posto)).empty()) lunga_ = true;
       if (a_capo) {
         rispondiRiga(riga_, risposte);
         riga_.clear();
