@@ -145,8 +145,8 @@ constexpr bool esisteva(int anno, int mese, int giorno) {
 static_assert(giornoDellaSettimana(1582, 10, 4) == settimana::G);
 static_assert(giornoDellaSettimana(1582, 10, 15) == settimana::V);
 static_assert(giornoDellaSettimana(1900, 1, 1) == settimana::L);
-static_assert(esisteva(1582, 10, 4) && !esisteva(1582, 10, 5) &&
-              !esisteva(1582, 10, 14) && esisteva(1582, 10, 15));
+static_assert(esisteva(1582, 10, 4) && !esisteva(1582, 10, 5) && !esisteva(1582, 10, 14) &&
+              esisteva(1582, 10, 15));
 static_assert(esisteva(1500, 2, 29) && !esisteva(1700, 2, 29));
 
 }  // namespace almanacco
