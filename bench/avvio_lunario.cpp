@@ -3,5 +3,6 @@
 #include "Programma.h"
 
 int main(int argc, char* argv[]) {
-  return almanacco::eseguiProgramma(argc, argv, almanacco::esciDopoIlPrimoFrame);
+  return almanacco::eseguiProgramma(argc, argv, almanacco::kItalia,
+                                    almanacco::esciDopoIlPrimoFrame);
 }

@@ -39,7 +39,7 @@ void Calendario::CalcolaIndice() {
   if (resto < 0) return;
   const auto mese = numeroTra(etichette_.caption(lblMeseSel), 1, 12);
   if (!mese) return;
-  etichette_.setCaption(lblIndice, kAbbreviazioni[primoDelMese(*anno, *mese)]);
+  etichette_.setCaption(lblIndice, kAbbreviazioni[primoDelMese(*anno, *mese, riforma_)]);
 }
 
 void Calendario::DisponiSettimana() {
@@ -61,7 +61,7 @@ void Calendario::ScriviRisultato() {
   if (auto giorno = numeroTra(etichette_.caption(lblGiornoSel), 1, 31)) {
     const auto anno = comeIntero(etichette_.caption(lblAnno));
     const auto mese = numeroTra(etichette_.caption(lblMeseSel), 1, 12);
-    if (anno && mese) giorno = giornoInIntestazione(*anno, *mese, *giorno);
+    if (anno && mese) giorno = giornoInIntestazione(*anno, *mese, *giorno, riforma_);
     const auto colonna = static_cast<std::int16_t>(colonnaDelGiorno(*giorno));
     if (const auto settimana = giornoAbbreviato(etichette_.caption(lblNome(colonna))))
       etichette_.setCaption(lblFinale(3), kNomiGiorni[*settimana]);
@@ -72,11 +72,12 @@ void Calendario::ScriviRisultato() {
   etichette_.setCaption(lblNomeCompleto, riga);
 }
 
-std::optional<GiorniDelMese> celleDeiGiorni(std::string_view anno, std::string_view meseSel) {
+std::optional<GiorniDelMese> celleDeiGiorni(std::string_view anno, std::string_view meseSel,
+                                            const Riforma& riforma) {
   const auto numero = comeIntero(anno);
   const auto mese = numeroTra(meseSel, 1, 12);
   if (!numero || *numero < 0 || !mese) return std::nullopt;
-  return giorniDelMese(*numero, *mese);
+  return giorniDelMese(*numero, *mese, riforma);
 }
 
 std::optional<std::string_view> nomeDelMese(std::string_view meseSel) {

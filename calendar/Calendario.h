@@ -15,12 +15,16 @@ namespace almanacco {
 // skips a step whose input it does not recognise, leaving that step's labels as they were.
 class Calendario {
  public:
-  explicit Calendario(LabelStore& etichette) : etichette_(etichette) {}
+  // The weekdays are counted in `riforma`'s calendar, Italy's unless another is given.
+  explicit Calendario(LabelStore& etichette, const Riforma& riforma = kItalia)
+      : etichette_(etichette), riforma_(riforma) {}
+
+  const Riforma& riforma() const { return riforma_; }
 
   // lblAnno = century prefix + decade text + unit text.
   void ComponiAnno();
   // lblRestoAnno = year mod 28; lblIndice = abbreviation of the weekday of the 1st, by
-  // the real calendar: Julian up to September 1582, Gregorian from October 1582.
+  // the real calendar: in Italy's, Julian up to September 1582, Gregorian from October.
   void CalcolaIndice();
   // Rotates lblNome(1..7) to start with lblIndice and paints the Sunday column dark red.
   void DisponiSettimana();
@@ -31,19 +35,21 @@ class Calendario {
     DisponiSettimana();
     ScriviRisultato();
   }
-  // lblFinale(3) = the weekday above the selected day (for 1 to 4 October 1582, above the
-  // day that fell on the same weekday in the header's count); lblNomeCompleto = the
-  // result line.
+  // lblFinale(3) = the weekday above the selected day (for the Julian days of a month of
+  // change, such as 1 to 4 October 1582, above the day that fell on the same weekday in
+  // the header's count); lblNomeCompleto = the result line.
   void ScriviRisultato();
 
  private:
   LabelStore& etichette_;
+  Riforma riforma_;
 };
 
 // The day cells that the month the holder names shows in the year that lblAnno holds,
-// by the real calendar: the days the month had. Nothing for a month holder that names no
-// month, or a year that is no number or is negative.
-std::optional<GiorniDelMese> celleDeiGiorni(std::string_view anno, std::string_view meseSel);
+// by the calendar given: the days the month had. Nothing for a month holder that names
+// no month, or a year that is no number or is negative.
+std::optional<GiorniDelMese> celleDeiGiorni(std::string_view anno, std::string_view meseSel,
+                                            const Riforma& riforma = kItalia);
 
 // Appends the result line, "15 Giugno 1957: Sabato", from its four pieces.
 inline void componiRisultato(std::string& riga, std::string_view giorno, std::string_view mese,

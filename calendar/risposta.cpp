@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 #include <utility>
@@ -123,19 +124,23 @@ std::string_view senzaSpazi(std::string_view testo) {
 
 namespace {
 // A date read from a text that has no blanks around it.
-Lettura leggiSenzaSpazi(std::string_view testo) {
+Lettura leggiSenzaSpazi(std::string_view testo, const Datazione& datazione) {
   DataScritta d;
   std::size_t cifre = 0;
   if (!forma(testo, d, cifre)) return {Esito::NonUnaData, {}};
   if (cifre < 3) return {Esito::AnnoIncompleto, d};
-  if (d.anno < kPrimoAnnoStorico || d.anno > kUltimoAnnoStorico) return {Esito::FuoriAnni, d};
-  if (!esisteva(d.anno, d.mese, d.giorno)) return {Esito::Inesistente, d};
+  const auto fuori = [](int anno) { return anno < kPrimoAnnoStorico || anno > kUltimoAnnoStorico; };
+  d.annoComune = datazione.stile == Stile::Comune
+                     ? d.anno
+                     : annoComune(d.anno, d.mese, d.giorno, datazione.stile);
+  if (fuori(d.anno) || fuori(d.annoComune)) return {Esito::FuoriAnni, d};
+  if (!esisteva(d.annoComune, d.mese, d.giorno, datazione.riforma)) return {Esito::Inesistente, d};
   return {Esito::Data, d};
 }
 }  // namespace
 
-Lettura leggiData(std::string_view testo) {
-  return leggiSenzaSpazi(senzaSpaziIntorno(testo));
+Lettura leggiData(std::string_view testo, const Datazione& datazione) {
+  return leggiSenzaSpazi(senzaSpaziIntorno(testo), datazione);
 }
 
 namespace {
@@ -182,31 +187,69 @@ inline constexpr auto kSettimanaEFine = [] {
   }
   return pezzi;
 }();
+
+// The year as the window writes it, a plain number: 800, not 0800. Its four digits go in
+// whole, and the place after the last one is where the rest goes.
+char* scriviAnno(char* qui, int anno) {
+  const auto alte = kDueCifre[static_cast<std::size_t>(anno / 100)];
+  const auto basse = kDueCifre[static_cast<std::size_t>(anno % 100)];
+  const char cifre[8] = {alte[0], alte[1], basse[0], basse[1]};
+  const int quante = anno >= 1000 ? 4 : anno >= 100 ? 3 : anno >= 10 ? 2 : 1;
+  std::memcpy(qui, cifre + 4 - quante, 4);
+  return qui + quante;
+}
+
+char* scriviGiornoEMese(char* qui, int giorno, int mese) {
+  return kGiornoEMese[static_cast<std::size_t>(giorno)][static_cast<std::size_t>(mese - 1)].copia(
+      qui);
+}
+
+char* scrivi(char* qui, std::string_view testo) {
+  std::memcpy(qui, testo.data(), testo.size());
+  return qui + testo.size();
+}
+
+constexpr std::string_view kUguale = " = ", kGiuliano = " giuliano", kGregoriano = " gregoriano";
+
+// " = 9 Febbraio 1649 gregoriano": the same day in the other count, its year from
+// 1 January. That year may be 0 or 10000, beyond the era the table of years covers.
+char* scriviGemello(char* qui, const DataScritta& d, const Riforma& riforma) {
+  const Computo computo =
+      riforma.computo(d.annoComune, d.mese, d.giorno).value_or(Computo::Gregoriano);
+  const Computo altro = computo == Computo::Giuliano ? Computo::Gregoriano : Computo::Giuliano;
+  const Giornata g = giornataDi(numeroDelGiorno(d.annoComune, d.mese, d.giorno, computo), altro);
+  qui = scriviGiornoEMese(scrivi(qui, kUguale), g.giorno, g.mese);
+  qui = std::to_chars(qui, qui + 5, g.anno).ptr;
+  return scrivi(qui, altro == Computo::Giuliano ? kGiuliano : kGregoriano);
+}
 }  // namespace
 
-char* scriviRisposta(char* qui, const DataScritta& d) {
-  static_assert(2 * sizeof(Pezzo::testo) + 4 <= kRispostaMassima);
-  qui =
-      kGiornoEMese[static_cast<std::size_t>(d.giorno)][static_cast<std::size_t>(d.mese - 1)].copia(
-          qui);
-  // The year as the window writes it, a plain number: 800, not 0800. Its four digits go
-  // in whole, and the place after the last one is where the weekday goes.
-  const auto alte = kDueCifre[static_cast<std::size_t>(d.anno / 100)];
-  const auto basse = kDueCifre[static_cast<std::size_t>(d.anno % 100)];
-  const char anno[8] = {alte[0], alte[1], basse[0], basse[1]};
-  const int cifre = d.anno >= 1000 ? 4 : d.anno >= 100 ? 3 : d.anno >= 10 ? 2 : 1;
-  std::memcpy(qui, anno + 4 - cifre, 4);
-  return kSettimanaEFine[giornoDellaSettimana(d.anno, d.mese, d.giorno)].copia(qui + cifre);
+char* scriviRisposta(char* qui, const DataScritta& d, const Datazione& datazione) {
+  // The longest line, each piece counted as the room its copy takes: day and month, the
+  // year, the common year in parentheses, the weekday, and the twin with its newline.
+  constexpr std::size_t kPezzo = sizeof(Pezzo::testo);
+  static_assert(kPezzo + 4 + 7 + kPezzo + kUguale.size() + kPezzo + 5 + kGregoriano.size() + 1 <=
+                kRispostaMassima);
+  qui = scriviAnno(scriviGiornoEMese(qui, d.giorno, d.mese), d.anno);
+  if (d.annoComune != d.anno) {
+    qui = scrivi(qui, " (");
+    qui = scrivi(scriviAnno(qui, d.annoComune), ")");
+  }
+  const Giorno settimana = giornoDellaSettimana(d.annoComune, d.mese, d.giorno, datazione.riforma);
+  if (!datazione.doppia) return kSettimanaEFine[settimana].copia(qui);
+  // The weekday without its newline, then the twin and the newline.
+  qui = kSettimanaEFine[settimana].copia(qui) - 1;
+  return scrivi(scriviGemello(qui, d, datazione.riforma), "\n");
 }
 
-void aggiungiRisposta(std::string& risposte, const DataScritta& d) {
+void aggiungiRisposta(std::string& risposte, const DataScritta& d, const Datazione& datazione) {
   char riga[kRispostaMassima];
-  risposte.append(riga, scriviRisposta(riga, d));
+  risposte.append(riga, scriviRisposta(riga, d, datazione));
 }
 
-Esito rispondi(std::string_view testo, std::string& risposte) {
-  const Lettura lettura = leggiData(testo);
-  if (lettura.esito == Esito::Data) aggiungiRisposta(risposte, lettura.data);
+Esito rispondi(std::string_view testo, std::string& risposte, const Datazione& datazione) {
+  const Lettura lettura = leggiData(testo, datazione);
+  if (lettura.esito == Esito::Data) aggiungiRisposta(risposte, lettura.data, datazione);
   return lettura.esito;
 }
 
@@ -225,11 +268,12 @@ void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
   const bool lunga = std::exchange(lunga_, false) || data.size() > kRigaMassima;
   if (!lunga) riga = data;
   if (!lunga && riga.empty()) return;
-  const Lettura lettura = lunga ? Lettura{Esito::NonUnaData, {}} : leggiSenzaSpazi(riga);
+  const Lettura lettura =
+      lunga ? Lettura{Esito::NonUnaData, {}} : leggiSenzaSpazi(riga, datazione_);
   if (lettura.esito == Esito::Data) {
     if (pronte_.size() - quante_ < kRispostaMassima) consegna(risposte);
-    quante_ = static_cast<std::size_t>(scriviRisposta(pronte_.data() + quante_, lettura.data) -
-                                       pronte_.data());
+    quante_ = static_cast<std::size_t>(
+        scriviRisposta(pronte_.data() + quante_, lettura.data, datazione_) - pronte_.data());
     return;
   }
   consegna(risposte);  // the answers before the error come before it

@@ -7,13 +7,26 @@
 #include <string_view>
 #include <utility>
 
+#include "regola.h"
+#include "stili.h"
+
 namespace almanacco {
+
+// How a document dates its days: the calendar of its place and the style of its year;
+// and, when `doppia`, whether the answer adds the same day in the other count, as a
+// historian converting Old Style to New writes both.
+struct Datazione {
+  Riforma riforma = kItalia;
+  Stile stile = Stile::Comune;
+  bool doppia = false;
+};
 
 // A date as a terminal gives it: day/month/year with '/', '-' or '.' between (15/6/1957,
 // 15-06-1957, 15.6.1957, 25/12/800), with a year of three or four digits, or ISO
-// 1957-06-15, 0800-12-25, with four. Years begin on 1 January.
+// 1957-06-15, 0800-12-25, with four. `anno` is the year as written; `annoComune` the same
+// year reckoned from 1 January, which a style of the year may turn.
 struct DataScritta {
-  int giorno = 0, mese = 0, anno = 0;
+  int giorno = 0, mese = 0, anno = 0, annoComune = 0;
 };
 
 // AnnoIncompleto: a year of one or two digits, which could belong to any century.
@@ -24,19 +37,23 @@ struct Lettura {
   DataScritta data;
 };
 
-// Reads one date, blanks and a CR around it allowed, at any length; a date that never
-// was (31/2/2023, 10/10/1582), a year cut short, or a year outside 1 to 9999 says so.
-Lettura leggiData(std::string_view testo);
+// Reads one date, dated as `datazione` says, blanks and a CR around it allowed, at any
+// length; a date that never was there (31/2/2023, 10/10/1582 in Italy), a year cut
+// short, or a year outside 1 to 9999 (as written or as reckoned) says so.
+Lettura leggiData(std::string_view testo, const Datazione& datazione = {});
 
-// Appends the window's result line for an existing date, and a newline.
-void aggiungiRisposta(std::string& risposte, const DataScritta& data);
+// Appends the window's result line for a date that existed, and a newline: the year as
+// written, the common year in parentheses where the style turned it, and with `doppia`
+// the same day in the other count ("30 Gennaio 1648 (1649): Martedì = 9 Febbraio 1649
+// gregoriano").
+void aggiungiRisposta(std::string& risposte, const DataScritta& data, const Datazione& datazione);
 // The same line written at `qui`, which has room for kRispostaMassima bytes; returns
 // where it ends.
-inline constexpr std::size_t kRispostaMassima = 40;
-char* scriviRisposta(char* qui, const DataScritta& data);
+inline constexpr std::size_t kRispostaMassima = 96;
+char* scriviRisposta(char* qui, const DataScritta& data, const Datazione& datazione);
 
 // Answers one date: appends its result line, or says why there is none.
-Esito rispondi(std::string_view testo, std::string& risposte);
+Esito rispondi(std::string_view testo, std::string& risposte, const Datazione& datazione = {});
 
 // A text without the blanks and CRs around it, as a date is read.
 std::string_view senzaSpazi(std::string_view testo);
@@ -60,7 +77,8 @@ class Risponditore {
   // beginning) and why.
   using Errore = std::function<void(long numero, std::string_view riga, Esito esito)>;
 
-  explicit Risponditore(Errore errore) : errore_(std::move(errore)) {}
+  explicit Risponditore(Errore errore, const Datazione& datazione = {})
+      : errore_(std::move(errore)), datazione_(datazione) {}
 
   // Answers every line that `pezzo` completes, appending to `risposte`.
   void leggi(std::string_view pezzo, std::string& risposte);
@@ -80,6 +98,7 @@ class Risponditore {
   void rispondiRiga(std::string_view riga, std::string& risposte);
 
   Errore errore_;
+  Datazione datazione_;
   // A line begun in an earlier piece, from its first byte that is not a blank: at most
   // kRigaMassima bytes.
   std::string riga_;

@@ -9,42 +9,14 @@
 #include <getopt.h>
 #include <unistd.h>
 
+#include "Elenchi.h"
 #include "Record.h"
+#include "luoghi.h"
 #include "risposta.h"
 
 namespace almanacco {
 
 namespace {
-
-constexpr std::string_view kAiuto =
-    "Uso: lunario [OPZIONE]... [DATA]...\n"
-    "\n"
-    "Senza date apre la finestra. Con date scrive il giorno della settimana di\n"
-    "ognuna, una riga per data, come la finestra:\n"
-    "  lunario 15/6/1957        15 Giugno 1957: Sabato\n"
-    "\n"
-    "Una data si scrive 15/6/1957, 15-06-1957, 15.6.1957 o 1957-06-15. L'anno va\n"
-    "dall'1 al 9999 e si scrive intero: con tre o quattro cifre (25/12/800), con\n"
-    "quattro nella forma 0800-12-25; 15/6/57 non è una data. Il calendario è\n"
-    "giuliano fino al 4 ottobre 1582 e gregoriano dal 15 ottobre 1582. L'anno\n"
-    "comincia il 1° gennaio: nelle carte datate con l'anno che cominciava il\n"
-    "25 marzo o il 1° marzo, l'anno delle date da gennaio a marzo va corretto.\n"
-    "La finestra offre gli anni dal 1500 al 2299; vi si incolla una data con\n"
-    "Ctrl+V o Maiusc+Ins.\n"
-    "\n"
-    "Il trattino - al posto di una data legge le date dallo standard input, una per\n"
-    "riga; le righe vuote si saltano. Dopo -- ogni argomento è una data, anche se\n"
-    "comincia con il trattino.\n"
-    "\n"
-    "Opzioni:\n"
-    "  -h, --help     mostra questo aiuto ed esce\n"
-    "  -v, --version  mostra la versione ed esce\n"
-    "\n"
-    "Stato d'uscita:\n"
-    "  0  ogni data ha avuto la sua risposta\n"
-    "  1  qualche data non esiste, è fuori dagli anni o non è una data (le altre\n"
-    "     hanno comunque la risposta), o leggere o scrivere non è riuscito\n"
-    "  2  un'opzione sconosciuta o scritta male\n";
 
 // Answers go to standard output in large blocks; before an error message, and before the
 // program waits for more input, what is ready is written, so that answers and errors come
@@ -52,15 +24,17 @@ constexpr std::string_view kAiuto =
 // first write that fails is reported and ends the work: nothing more is read or said.
 class Terminale {
  public:
+  explicit Terminale(const Datazione& datazione) : datazione_(datazione) {}
+
   void argomento(std::string_view testo) {
-    if (const Esito esito = rispondi(testo, risposte_); esito != Esito::Data)
+    if (const Esito esito = rispondi(testo, risposte_, datazione_); esito != Esito::Data)
       errore(messaggio(senzaSpazi(testo), esito));
   }
 
   void ingresso() {
-    Risponditore risponditore([this](long numero, std::string_view riga, Esito esito) {
-      errore(messaggio(riga, esito, numero));
-    });
+    Risponditore risponditore([this](long numero, std::string_view riga,
+                                     Esito esito) { errore(messaggio(riga, esito, numero)); },
+                              datazione_);
     std::string blocco(kBlocco, '\0');
     while (scritto_) {
       if (risposte_.size() >= kBlocco) svuota();
@@ -118,57 +92,110 @@ class Terminale {
     risposte_.clear();
   }
 
+  Datazione datazione_;
   std::string risposte_;
   bool errori_ = false;
   bool scritto_ = true;
 };
 
-// A bad option, named as it was given, non-printable bytes escaped as in a date; status 2.
-int opzioneSbagliata(std::string_view parola, bool conArgomento) {
-  const std::string nome = citazione(parola);
-  if (conArgomento)
-    std::fprintf(stderr, "lunario: l'opzione %s non vuole argomenti; vedi lunario --help\n",
-                 nome.c_str());
-  else
-    std::fprintf(stderr, "lunario: opzione sconosciuta %s; vedi lunario --help\n", nome.c_str());
+// A usage error: one line that names what was given, escaped as a date is, and says where
+// to look; status 2.
+int usoSbagliato(const std::string& perché, std::string_view dove = "per l'aiuto: lunario --help") {
+  std::fprintf(stderr, "lunario: %s; %.*s\n", perché.c_str(), static_cast<int>(dove.size()),
+               dove.data());
   return 2;
 }
 
+constexpr std::string_view kElenco = "elenco";
+constexpr char kCalendario = 'c', kStileBreve = 's', kDoppia = 'd', kAiuto = 'h', kVersione = 'v';
+
 }  // namespace
 
-std::optional<int> rigaDiComando(int argc, char* argv[]) {
-  static constexpr option kOpzioni[] = {{"help", no_argument, nullptr, 'h'},
-                                        {"version", no_argument, nullptr, 'v'},
+Comando rigaDiComando(int argc, char* argv[]) {
+  static constexpr option kOpzioni[] = {{"calendario", required_argument, nullptr, kCalendario},
+                                        {"stile", required_argument, nullptr, kStileBreve},
+                                        {"doppia-data", no_argument, nullptr, kDoppia},
+                                        {"help", no_argument, nullptr, kAiuto},
+                                        {"version", no_argument, nullptr, kVersione},
                                         {nullptr, 0, nullptr, 0}};
-  Terminale terminale;
+  Datazione datazione;
+  Comando comando;
+  bool conStile = false;
+  // A list or the help is written by a terminal of its own, with its write errors.
+  const auto scrivi = [&comando](std::string_view testo) {
+    Terminale terminale({});
+    terminale.testo(testo);
+    comando.stato = terminale.stato();
+    return comando;
+  };
   opterr = 0;  // the messages are the program's own
   optind = 1;
-  for (int opzione; (opzione = getopt_long(argc, argv, "hv", kOpzioni, nullptr)) != -1;) {
+  for (int opzione; (opzione = getopt_long(argc, argv, ":c:s:dhv", kOpzioni, nullptr)) != -1;) {
     switch (opzione) {
-      case 'h':
-        terminale.testo(kAiuto);
-        return terminale.stato();
-      case 'v':
-        terminale.testo(std::string("lunario ") + record::kVersione + '\n');
-        return terminale.stato();
+      case kCalendario:
+        if (optarg == kElenco) return scrivi(elencoDeiLuoghi());
+        if (const auto riforma = calendarioDi(optarg)) {
+          datazione.riforma = *riforma;
+          comando.calendario = optarg;
+          break;
+        }
+        comando.stato = usoSbagliato("calendario sconosciuto " + citazione(optarg),
+                                     "per l'elenco: lunario --calendario=elenco");
+        return comando;
+      case kStileBreve:
+        if (optarg == kElenco) return scrivi(elencoDegliStili());
+        if (const auto stile = stileDi(optarg)) {
+          datazione.stile = *stile;
+          conStile = true;
+          break;
+        }
+        comando.stato = usoSbagliato("stile sconosciuto " + citazione(optarg),
+                                     "per l'elenco: lunario --stile=elenco");
+        return comando;
+      case kDoppia:
+        datazione.doppia = true;
+        break;
+      case kAiuto:
+        return scrivi(aiuto());
+      case kVersione:
+        return scrivi(std::string("lunario ") + record::kVersione + '\n');
+      case ':':
+        // An option that wants its argument and came without one: named as given.
+        comando.stato =
+            usoSbagliato("l'opzione " + citazione(argv[optind - 1]) + " vuole un argomento");
+        return comando;
       default:
         // A long option the program lacks, or one of its own given an argument
         // (--help=x): getopt has moved past the word, which is named whole. Otherwise a
         // letter the program lacks, inside a word of letters.
-        if (optopt == 0 || optopt == 'h' || optopt == 'v')
-          return opzioneSbagliata(argv[optind - 1], optopt != 0);
+        if (optopt == 0 || optopt == kAiuto || optopt == kVersione || optopt == kDoppia) {
+          const std::string nome = citazione(argv[optind - 1]);
+          comando.stato = usoSbagliato(optopt == 0 ? "opzione sconosciuta " + nome
+                                                   : "l'opzione " + nome + " non vuole argomenti");
+          return comando;
+        }
         const char lettera[] = {'-', static_cast<char>(optopt)};
-        return opzioneSbagliata({lettera, sizeof lettera}, false);
+        comando.stato = usoSbagliato("opzione sconosciuta " + citazione({lettera, sizeof lettera}));
+        return comando;
     }
   }
-  if (optind >= argc) return std::nullopt;
+  if (optind >= argc) {
+    // The window reads no style and writes one date: only the calendar goes to it.
+    if (conStile || datazione.doppia)
+      comando.stato = usoSbagliato(std::string(conStile ? "--stile" : "--doppia-data") +
+                                   " vale per le date scritte qui: la finestra conta gli anni "
+                                   "dal 1° gennaio e scrive una data sola");
+    return comando;
+  }
+  Terminale terminale(datazione);
   for (int i = optind; i < argc && terminale.scritto(); ++i) {
     if (std::string_view{argv[i]} == "-")
       terminale.ingresso();
     else
       terminale.argomento(argv[i]);
   }
-  return terminale.stato();
+  comando.stato = terminale.stato();
+  return comando;
 }
 
 }  // namespace almanacco

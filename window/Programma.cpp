@@ -99,7 +99,7 @@ void registraProgramma() {
 }
 }  // namespace
 
-int eseguiProgramma(int& argc, char* argv[],
+int eseguiProgramma(int& argc, char* argv[], const Riforma& riforma,
                     const std::function<void(QApplication&, QWidget&)>& primaDiAttendere) {
   if (!displayDisponibile()) return fallito(std::string(kServeUnDisplay));
   sorvegliaAvvio();
@@ -109,7 +109,7 @@ int eseguiProgramma(int& argc, char* argv[],
   accessibile::installa();
 
   const PiattaformaDiSistema piattaforma;
-  frmAlmanacco finestra(piattaforma);
+  frmAlmanacco finestra(piattaforma, riforma);
   chiudiAlSegnale(finestra);
   finestra.show();
   finestra.activateWindow();

@@ -2,16 +2,18 @@
 
 #include <functional>
 
+#include "regola.h"
+
 class QApplication;
 class QWidget;
 
 namespace almanacco {
 
-// The whole program: checks for a display, starts Qt, opens the window on today and runs
-// until the window is unloaded. `primaDiAttendere`, when given, sees the shown window
-// just before the event loop starts (the start-up benchmark uses it); the program
-// itself passes nothing.
-int eseguiProgramma(int& argc, char* argv[],
+// The whole program: checks for a display, starts Qt, opens the window on today, counting
+// in `riforma`'s calendar, and runs until the window is unloaded. `primaDiAttendere`,
+// when given, sees the shown window just before the event loop starts (the start-up
+// benchmark uses it); the program itself passes nothing.
+int eseguiProgramma(int& argc, char* argv[], const Riforma& riforma = kItalia,
                     const std::function<void(QApplication&, QWidget&)>& primaDiAttendere = {});
 
 }  // namespace almanacco

@@ -3,10 +3,16 @@
 
 #include "PrimoFrame.h"
 #include "Programma.h"
+#include "luoghi.h"
 
-extern "C" __attribute__((visibility("default"))) int almanacco_finestra(int* argc, char* argv[]) {
+// `calendario` names the calendar the window counts in, as the terminal has checked it;
+// empty for Italy's.
+extern "C" __attribute__((visibility("default"))) int almanacco_finestra(int* argc, char* argv[],
+                                                                         const char* calendario) {
+  const almanacco::Riforma riforma =
+      almanacco::calendarioDi(calendario).value_or(almanacco::kItalia);
   // bench/startup times the real program, module and all, up to its first painted frame.
   if (std::getenv("ALMANACCO_FINO_AL_PRIMO_FRAME") != nullptr)
-    return almanacco::eseguiProgramma(*argc, argv, almanacco::esciDopoIlPrimoFrame);
-  return almanacco::eseguiProgramma(*argc, argv);
+    return almanacco::eseguiProgramma(*argc, argv, riforma, almanacco::esciDopoIlPrimoFrame);
+  return almanacco::eseguiProgramma(*argc, argv, riforma);
 }

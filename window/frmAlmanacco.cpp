@@ -76,13 +76,13 @@ QString sostitutoDi(Faccia faccia) {
 }
 }  // namespace
 
-frmAlmanacco::frmAlmanacco(const Piattaforma& piattaforma, QWidget* parent)
+frmAlmanacco::frmAlmanacco(const Piattaforma& piattaforma, const Riforma& riforma, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       piattaforma_(piattaforma),
       twipsPerPixel_(piattaforma.twipsPerPixel()),
       width_(kLarghezzaProgetto),
       height_(kAltezzaProgetto),
-      calendario_(*this) {
+      calendario_(*this, riforma) {
   setWindowTitle(QStringLiteral("Mesi"));
   // The keyboard focus lives on the cells; a click on the window must not take it from
   // them, which would repaint the whole window twice at every click.
@@ -228,9 +228,11 @@ void frmAlmanacco::ricalcolaAnno() {
 
 // The day cells show the days the selected month had in the selected year, and the day
 // selected is the chosen one or, while the month lacks it, the nearest earlier day it
-// has: 28 or 29 February, the 30th, 4 October 1582 for the ten days that never were.
+// has: 28 or 29 February, the 30th, 4 October 1582 for the ten days that never were;
+// where the month lacks every earlier day (February 1918 in Russia began on the 14th),
+// its first day.
 void frmAlmanacco::mostraGiorniDelMese() {
-  const auto giorni = celleDeiGiorni(caption(lblAnno), caption(lblMeseSel));
+  const auto giorni = celleDeiGiorni(caption(lblAnno), caption(lblMeseSel), calendario_.riforma());
   if (!giorni) return;
   for (std::int16_t d = 1; d <= 31; ++d) {
     Etichetta* giorno = etichetta(lblGiorni(d));
@@ -242,6 +244,7 @@ void frmAlmanacco::mostraGiorniDelMese() {
   if (giornoScelto_ < 1 || giornoScelto_ > 31) return;
   auto giorno = giornoScelto_;
   while (giorno > 1 && !(*giorni)[static_cast<std::size_t>(giorno)]) --giorno;
+  while (giorno < 31 && !(*giorni)[static_cast<std::size_t>(giorno)]) ++giorno;
   if (caption(lblGiornoSel) != comeTesto(giorno)) scegliGiorno(giorno);
 }
 
@@ -318,7 +321,7 @@ bool frmAlmanacco::focusNextPrevChild(bool avanti) {
 
 void frmAlmanacco::incolla(const QString& testo) {
   const std::string scritto = testo.trimmed().toStdString();
-  const Lettura lettura = leggiData(scritto);
+  const Lettura lettura = leggiData(scritto, {calendario_.riforma()});
   const DataScritta& d = lettura.data;
   if (lettura.esito == Esito::Data && d.anno >= kPrimoAnno && d.anno <= kUltimoAnno) {
     // The year first and the day last, so that the day is among the month's shown ones.

@@ -23,8 +23,10 @@ class Piattaforma;
 // and the result line in step with every click.
 class frmAlmanacco final : public QWidget, private LabelStore {
  public:
-  // Creates every control and runs Form_Load; the caller shows the window.
-  explicit frmAlmanacco(const Piattaforma& piattaforma, QWidget* parent = nullptr);
+  // Creates every control and runs Form_Load; the caller shows the window. Its weekdays
+  // and days are those of `riforma`'s calendar.
+  explicit frmAlmanacco(const Piattaforma& piattaforma, const Riforma& riforma = kItalia,
+                        QWidget* parent = nullptr);
   ~frmAlmanacco() override;
 
   void Form_Load();

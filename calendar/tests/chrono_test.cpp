@@ -1,11 +1,15 @@
-// Every day of years 1 to 9999 against the real calendar as the tests know it: the line
-// the terminal writes for every day, and every day a month lacks refused; for the days
-// the window offers, 1 January 1500 to 31 December 2299, the window's result line and
-// the day cells of every month too.
+// Every day against the real calendar as the tests know it, in the order of time: the line
+// the terminal writes for it, its weekday running on from the day before, every day a
+// month lacks refused, and, for the days the window offers, 1 January 1500 to
+// 31 December 2299, the window's result line and the day cells of every month. Italy's
+// calendar and each count alone are walked from the year 1 to 9999; every place of the
+// table from the year before its change to the year after.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <string>
 
+#include "luoghi.h"
 #include "motore.h"
 #include "reale.h"
 #include "risposta.h"
@@ -22,62 +26,114 @@ std::string scritta(Data d) {
          std::string(anno.size() < 3 ? 3 - anno.size() : 0, '0') + anno;
 }
 
-// The window's road: a month is laid out once, then every day of it is a day click.
-TEST(Exhaustive, EveryDayFromYear1To9999IsTheRealCalendars) {
-  Motore m;
-  const long primo = numeroGiuliano(1, 1, 1);
-  const long ultimo = numeroDi({9999, 12, 31});
-  const long primoDellaFinestra = numeroGiuliano(1500, 1, 1);
-  const long ultimoDellaFinestra = numeroDi({2299, 12, 31});
-  Data mese{0, 0, 0};
-  GiorniDelMese giorni;
-  long giorniDellaFinestra = 0;
-  const auto fineDelMese = [&] {
-    if (mese.anno == 0) return;
-    const auto celle = celleDeiGiorni(std::to_string(mese.anno), std::to_string(mese.mese));
-    ASSERT_TRUE(celle.has_value());
-    ASSERT_EQ(*celle, giorni) << mese.mese << '/' << mese.anno;
-    for (int g = 1; g <= 31; ++g) {
-      if (giorni[static_cast<std::size_t>(g)]) continue;
-      ASSERT_EQ(leggiData(scritta({mese.anno, mese.mese, g})).esito, Esito::Inesistente);
+// One calendar walked a day at a time: Julian up to day `ultimoGiuliano`, Gregorian after.
+class Percorso {
+ public:
+  Percorso(const Riforma& riforma, long ultimoGiuliano)
+      : datazione_{riforma}, ultimoGiuliano_(ultimoGiuliano), motore_(riforma) {}
+
+  // Every day from the first of the year `primo` to the last of the year `ultimo`.
+  void anni(int primo, int ultimo) {
+    const long fine = numeroDi({ultimo, 12, 31}, ultimoGiuliano_);
+    for (long n = numeroDi({primo, 1, 1}, ultimoGiuliano_); n <= fine; ++n) {
+      giorno(n);
+      if (::testing::Test::HasFatalFailure()) return;
     }
-  };
-  for (long n = primo; n <= ultimo; ++n) {
-    const Data d = dataDi(n);
-    const bool finestra = n >= primoDellaFinestra && n <= ultimoDellaFinestra;
-    if (d.mese != mese.mese) {
-      fineDelMese();
-      mese = d;
-      giorni.reset();
-      if (finestra) {
-        m.scrivi({{lblSecoloSel, std::to_string(d.anno / 100 - 14)},
-                  {lblDecineSel, std::to_string(d.anno / 10 % 10)},
-                  {lblUnitàSel, std::to_string(d.anno % 10)},
-                  {lblMeseSel, std::to_string(d.mese)},
-                  {lblFinale(1), kMesi[d.mese - 1]}});
-        m.catena();
-      }
-    }
-    giorni.set(static_cast<std::size_t>(d.giorno));
-    const std::string atteso = riga(d, settimanaDi(n));
-    if (finestra) {
-      ++giorniDellaFinestra;
-      m.scrivi(
-          {{lblGiornoSel, std::to_string(d.giorno)}, {lblFinale(0), std::to_string(d.giorno)}});
-      m.calendario.ScriviRisultato();
-      ASSERT_EQ(m[lblNomeCompleto], atteso);
-    }
-    std::string terminale;
-    ASSERT_EQ(rispondi(scritta(d), terminale), Esito::Data) << scritta(d);
-    ASSERT_EQ(terminale, atteso + '\n');
+    fineDelMese();
   }
-  fineDelMese();
+
+  long giorniDellaFinestra() const { return giorniDellaFinestra_; }
+  long giorni() const { return giorniPercorsi_; }
+
+ private:
+  void giorno(long n) {
+    const Data d = dataDi(n, ultimoGiuliano_);
+    ++giorniPercorsi_;
+    if (d.mese != mese_.mese || d.anno != mese_.anno) nuovoMese(d);
+    if (::testing::Test::HasFatalFailure()) return;
+    giorni_.set(static_cast<std::size_t>(d.giorno));
+
+    // The engine's weekday runs on from the day before, across a change too.
+    const Giorno settimana = giornoDellaSettimana(d.anno, d.mese, d.giorno, datazione_.riforma);
+    if (n == ieri_ + 1) {
+      ASSERT_EQ(settimana, (settimanaDiIeri_ + 1) % 7) << scritta(d);
+    }
+    ieri_ = n;
+    settimanaDiIeri_ = settimana;
+
+    const std::string atteso = riga(d, settimanaDi(n));
+    risposta_.clear();
+    ASSERT_EQ(rispondi(scritta(d), risposta_, datazione_), Esito::Data) << scritta(d);
+    ASSERT_EQ(risposta_, atteso + '\n');
+    if (!finestra_) return;
+    ++giorniDellaFinestra_;
+    motore_.scrivi(
+        {{lblGiornoSel, std::to_string(d.giorno)}, {lblFinale(0), std::to_string(d.giorno)}});
+    motore_.calendario.ScriviRisultato();
+    ASSERT_EQ(motore_[lblNomeCompleto], atteso);
+  }
+
+  // The window's road: a month is laid out once, then every day of it is a day click.
+  void nuovoMese(const Data& d) {
+    fineDelMese();
+    mese_ = d;
+    giorni_.reset();
+    finestra_ = d.anno >= kPrimoAnno && d.anno <= kUltimoAnno;
+    if (!finestra_) return;
+    motore_.scrivi({{lblSecoloSel, std::to_string(d.anno / 100 - 14)},
+                    {lblDecineSel, std::to_string(d.anno / 10 % 10)},
+                    {lblUnitàSel, std::to_string(d.anno % 10)},
+                    {lblMeseSel, std::to_string(d.mese)},
+                    {lblFinale(1), kMesi[d.mese - 1]}});
+    motore_.catena();
+  }
+
+  void fineDelMese() {
+    if (mese_.anno == 0) return;
+    const auto celle =
+        celleDeiGiorni(std::to_string(mese_.anno), std::to_string(mese_.mese), datazione_.riforma);
+    ASSERT_TRUE(celle.has_value());
+    ASSERT_EQ(*celle, giorni_) << mese_.mese << '/' << mese_.anno;
+    for (int g = 1; g <= 31; ++g) {
+      if (giorni_[static_cast<std::size_t>(g)]) continue;
+      const std::string mai = scritta({mese_.anno, mese_.mese, g});
+      ASSERT_EQ(leggiData(mai, datazione_).esito, Esito::Inesistente) << mai;
+    }
+  }
+
+  Datazione datazione_;
+  long ultimoGiuliano_;
+  Motore motore_;
+  Data mese_{0, 0, 0};
+  GiorniDelMese giorni_;
+  bool finestra_ = false;
+  long ieri_ = LONG_MIN;
+  Giorno settimanaDiIeri_ = 0;
+  long giorniDellaFinestra_ = 0, giorniPercorsi_ = 0;
+  std::string risposta_;
+};
+
+TEST(Exhaustive, EveryDayFromYear1To9999InItalyAndInEachCountThroughout) {
+  Percorso italia(kItalia, kUltimoGiuliano);
+  italia.anni(1, 9999);
   // 800 years, with a 29 February every fourth year but 1700, 1800, 1900, 2100 and
   // 2200, and without 1582's ten days.
-  EXPECT_EQ(giorniDellaFinestra, 800 * 365 + 200 - 5 - 10);
+  EXPECT_EQ(italia.giorniDellaFinestra(), 800 * 365 + 200 - 5 - 10);
   // 9999 years: Julian leap years every fourth up to 1580, Gregorian ones from 1584.
-  EXPECT_EQ(ultimo - primo + 1, 9999L * 365 + (1580 / 4) + (9996 - 1584) / 4 + 1 -
-                                    (9900 / 100 - 15) + (9600 / 400 - 3) - 10);
+  EXPECT_EQ(italia.giorni(), 9999L * 365 + (1580 / 4) + (9996 - 1584) / 4 + 1 - (9900 / 100 - 15) +
+                                 (9600 / 400 - 3) - 10);
+  Percorso(kSempreGiuliano, LONG_MAX).anni(1, 9999);
+  Percorso(kSempreGregoriano, LONG_MIN).anni(1, 9999);
+}
+
+TEST(Exhaustive, EveryPlaceFromTheYearBeforeItsChangeToTheYearAfter) {
+  for (const Luogo& luogo : kLuoghi) {
+    SCOPED_TRACE(std::string(luogo.codice));
+    const Giornata& u = luogo.riforma.ultimoGiuliano();
+    Percorso(luogo.riforma, numeroGiuliano(u.anno, u.mese, u.giorno))
+        .anni(u.anno - 1, luogo.riforma.primoGregoriano().anno + 1);
+    if (HasFatalFailure()) return;
+  }
 }
 
 }  // namespace

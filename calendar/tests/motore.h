@@ -12,8 +12,10 @@ namespace almanacco::prova {
 // An engine on an in-memory store, with the selection written the way the window's
 // handlers write it.
 struct Motore {
+  explicit Motore(const Riforma& riforma = kItalia) : calendario(etichette, riforma) {}
+
   MemoryStore etichette;
-  Calendario calendario{etichette};
+  Calendario calendario;
 
   std::string operator[](LabelId id) const { return etichette.caption(id); }
   void scrivi(LabelId id, std::string_view testo) { etichette.setCaption(id, testo); }

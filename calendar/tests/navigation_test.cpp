@@ -12,7 +12,7 @@ using G = Gruppo;
 constexpr std::optional<std::int16_t> kNessuno;
 
 const GiorniDelMese k28 = finoAl(28), k29 = finoAl(29), k30 = finoAl(30), k31 = finoAl(31);
-const GiorniDelMese kOttobre1582 = giorniDelMese(1582, 10);  // 1 to 4, then 15 to 31
+const GiorniDelMese kOttobre1582 = giorniDelMese(1582, 10, kItalia);  // 1 to 4, then 15 to 31
 
 TEST(Vicino, MovesAmongTheShownCellsOfEachBlock) {
   const struct {

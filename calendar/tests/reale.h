@@ -43,9 +43,10 @@ inline std::chrono::sys_days giornoDi(long n) {
   return std::chrono::sys_days{std::chrono::days{n - kEpoca}};
 }
 
-// The date of a day number as it was written: Julian up to day 2299160, Gregorian after.
-inline Data dataDi(long n) {
-  if (n <= kUltimoGiuliano) return giuliana(n);
+// The date of a day number as it was written where the Julian calendar ended with day
+// `ultimoGiuliano` (Italy's, 2299160, unless another is given), Gregorian after it.
+inline Data dataDi(long n, long ultimoGiuliano = kUltimoGiuliano) {
+  if (n <= ultimoGiuliano) return giuliana(n);
   const std::chrono::year_month_day g{giornoDi(n)};
   return {static_cast<int>(g.year()), static_cast<int>(static_cast<unsigned>(g.month())),
           static_cast<int>(static_cast<unsigned>(g.day()))};
@@ -60,10 +61,10 @@ inline long numeroGregoriano(Data d) {
 }
 
 // The day number of a date as it was written, or -1 for a date that never was.
-inline long numeroDi(Data d) {
-  if (const long g = numeroGregoriano(d); g > kUltimoGiuliano) return g;
+inline long numeroDi(Data d, long ultimoGiuliano = kUltimoGiuliano) {
+  if (const long g = numeroGregoriano(d); g > ultimoGiuliano) return g;
   const long n = numeroGiuliano(d.anno, d.mese, d.giorno);
-  return n <= kUltimoGiuliano && giuliana(n) == d ? n : -1;
+  return n <= ultimoGiuliano && giuliana(n) == d ? n : -1;
 }
 
 // Monday = 0, as the header reads the week.

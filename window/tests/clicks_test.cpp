@@ -2,6 +2,7 @@
 #include <QTest>
 #include <algorithm>
 
+#include "luoghi.h"
 #include "prova.h"
 
 using namespace almanacco;
@@ -145,6 +146,50 @@ class TestClick : public prova::ConFinestra {
     QCOMPARE(f.evidenziate(lblGiorni), Indici{giornoDopo});
     QCOMPARE(f[lblGiornoSel], std::to_string(giornoDopo));
     QCOMPARE(f[lblFinale(0)], std::to_string(giornoDopo));
+    QCOMPARE(QString::fromStdString(f[lblNomeCompleto]), riga);
+  }
+
+  // The window opened in another place's calendar hides the days that never were there,
+  // and its stand-in for a day the month lacks is the nearest earlier day, or the first.
+  void theCalendarOfAnotherPlace_data() {
+    QTest::addColumn<QString>("calendario");
+    QTest::addColumn<Indici>("data");  // the day chosen, the month clicked, the year
+    QTest::addColumn<Indici>("nascosti");
+    QTest::addColumn<QString>("riga");
+    const Indici settembre1752{3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 31};
+    QTest::newRow("GB, the last Julian day")
+        << "GB" << Indici{2, 9, 1752} << settembre1752 << "2 Settembre 1752: Mercoledì";
+    QTest::newRow("GB, a day of the eleven that never were")
+        << "GB" << Indici{10, 9, 1752} << settembre1752 << "2 Settembre 1752: Mercoledì";
+    QTest::newRow("GB, the first Gregorian day")
+        << "GB" << Indici{14, 9, 1752} << settembre1752 << "14 Settembre 1752: Giovedì";
+    QTest::newRow("GB, Charles I beheaded")
+        << "GB" << Indici{30, 1, 1649} << Indici{} << "30 Gennaio 1649: Martedì";
+    QTest::newRow("RU, February 1918 begins on the 14th")
+        << "RU" << Indici{5, 2, 1918}
+        << Indici{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 29, 30, 31}
+        << "14 Febbraio 1918: Giovedì";
+    QTest::newRow("SE, February 1753 ends on the 17th")
+        << "SE" << Indici{28, 2, 1753}
+        << Indici{18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31}
+        << "17 Febbraio 1753: Mercoledì";
+    QTest::newRow("Julian throughout, 1700 is leap")
+        << "giuliano" << Indici{29, 2, 1700} << Indici{30, 31} << "29 Febbraio 1700: Giovedì";
+  }
+  void theCalendarOfAnotherPlace() {
+    QFETCH(QString, calendario);
+    QFETCH(Indici, data);
+    QFETCH(Indici, nascosti);
+    QFETCH(QString, riga);
+    Finestra f({8, 12, 2026}, SchermoTwips{15360, 11520}, *calendarioDi(calendario.toStdString()));
+    f.form.show();
+    // The day first, while today's month shows it; then the year and the month.
+    clicca(f, lblGiorni(static_cast<std::int16_t>(data[0])));
+    clicca(f, lblSecolo(static_cast<std::int16_t>(data[2] / 100 - 14)));
+    clicca(f, lblDecine(static_cast<std::int16_t>(data[2] / 10 % 10)));
+    clicca(f, lblUnità(static_cast<std::int16_t>(data[2] % 10)));
+    clicca(f, lblMese(static_cast<std::int16_t>(data[1])));
+    QCOMPARE(f.giorniNascosti(), nascosti);
     QCOMPARE(QString::fromStdString(f[lblNomeCompleto]), riga);
   }
 

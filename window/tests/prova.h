@@ -17,8 +17,9 @@ namespace almanacco::prova {
 // A window opened on a chosen day and screen. The screen defaults to the one the
 // layout was drawn for, 1024 x 768 pixels at 15 twips a pixel.
 struct Finestra {
-  explicit Finestra(Data oggi, std::optional<SchermoTwips> schermo = SchermoTwips{15360, 11520})
-      : piattaforma(oggi, schermo), form(piattaforma) {}
+  explicit Finestra(Data oggi, std::optional<SchermoTwips> schermo = SchermoTwips{15360, 11520},
+                    const Riforma& riforma = kItalia)
+      : piattaforma(oggi, schermo), form(piattaforma, riforma) {}
 
   std::string operator[](LabelId id) const {
     const auto* e = form.etichetta(id);

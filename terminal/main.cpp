@@ -24,7 +24,8 @@ std::string cartellaDelProgramma() {
   return programma.substr(0, programma.rfind('/'));
 }
 
-using Ingresso = int (*)(int*, char**);
+// The module's entry: the arguments for Qt, and the calendar the window counts in.
+using Ingresso = int (*)(int*, char**, const char*);
 
 Ingresso finestra() {
   const std::string cartella = cartellaDelProgramma();
@@ -38,8 +39,8 @@ Ingresso finestra() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc > 1)
-    if (const auto stato = almanacco::rigaDiComando(argc, argv)) return *stato;
+  const almanacco::Comando comando = almanacco::rigaDiComando(argc, argv);
+  if (comando.stato) return *comando.stato;
   const auto avvia = finestra();
   if (avvia == nullptr) {
     std::fprintf(stderr, "lunario: impossibile caricare la finestra: %s\n", ::dlerror());
@@ -48,5 +49,5 @@ int main(int argc, char* argv[]) {
   // The window takes no arguments: what "--" ended is nothing for it.
   int uno = 1;
   char* soloIlNome[] = {argv[0], nullptr};
-  return avvia(&uno, soloIlNome);
+  return avvia(&uno, soloIlNome, comando.calendario.c_str());
 }
