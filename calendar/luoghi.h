@@ -28,7 +28,7 @@ inline constexpr std::array<std::string_view, 15> kFonti{
     "legge del Regno dei Serbi, Croati e Sloveni, Službene novine, 28/1/1919",
     "decreto-legge romeno del 5 marzo 1919, Arhivele Naționale ale României",
     "legge greca del 18 gennaio 1923 (Kathimerini)",
-    "N. Beckman, Tideräkning och historia, 1924",
+    "M. Brader in IANA tz, calendars, da N. Beckman (1924) e L.-O. Lodén (1968)",
 };
 
 struct Luogo {

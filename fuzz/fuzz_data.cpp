@@ -1,6 +1,7 @@
-// Arbitrary bytes as dates from a terminal, split into pieces of arbitrary sizes: nothing
-// may crash or trip a sanitizer; the answers and errors may not depend on how the input
-// was split; every answer is a result line of a date that reads back as itself.
+// Arbitrary bytes as dates from a terminal, in an arbitrary place's calendar and style of
+// the year, split into pieces of arbitrary sizes: nothing may crash or trip a sanitizer;
+// the answers and errors may not depend on how the input was split; every answer is a
+// result line of a date that reads back as itself.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -8,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "luoghi.h"
 #include "risposta.h"
 
 namespace {
@@ -22,12 +24,15 @@ struct Esiti {
   std::vector<std::string> errori;
 };
 
-Esiti rispondi(std::string_view ingresso, const std::vector<std::size_t>& tagli) {
+Esiti rispondi(std::string_view ingresso, const std::vector<std::size_t>& tagli,
+               const Datazione& datazione) {
   Esiti esiti;
-  Risponditore r([&](long numero, std::string_view riga, Esito esito) {
-    richiedi(esito != Esito::Data && numero > 0);
-    esiti.errori.push_back(messaggio(riga, esito, numero));
-  });
+  Risponditore r(
+      [&](long numero, std::string_view riga, Esito esito) {
+        richiedi(esito != Esito::Data && numero > 0);
+        esiti.errori.push_back(messaggio(riga, esito, numero));
+      },
+      datazione);
   std::size_t da = 0;
   for (const std::size_t taglio : tagli) {
     const std::size_t quanti = std::min(taglio, ingresso.size() - da);
@@ -46,23 +51,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
   std::vector<std::size_t> tagli;
   for (int i = fonte.ConsumeIntegralInRange(0, 8); i > 0; --i)
     tagli.push_back(fonte.ConsumeIntegralInRange<std::size_t>(0, 300));
+  Datazione datazione;
+  if (const auto luogo = fonte.ConsumeIntegralInRange<std::size_t>(0, kLuoghi.size());
+      luogo < kLuoghi.size())
+    datazione.riforma = kLuoghi[luogo].riforma;
+  datazione.stile = kStili[fonte.ConsumeIntegralInRange<std::size_t>(0, kStili.size() - 1)].stile;
+  datazione.doppia = fonte.ConsumeBool();
   const std::string ingresso = fonte.ConsumeRemainingBytesAsString();
 
-  const Esiti intero = rispondi(ingresso, {});
-  const Esiti aPezzi = rispondi(ingresso, tagli);
+  const Esiti intero = rispondi(ingresso, {}, datazione);
+  const Esiti aPezzi = rispondi(ingresso, tagli, datazione);
   richiedi(intero.risposte == aPezzi.risposte && intero.errori == aPezzi.errori);
 
   // The whole input as one date: an answer names a date that reads back as itself.
-  const Lettura lettura = leggiData(ingresso);
+  const Lettura lettura = leggiData(ingresso, datazione);
   if (lettura.esito == Esito::Data) {
     const DataScritta& d = lettura.data;
     std::string risposta;
-    aggiungiRisposta(risposta, d);
+    aggiungiRisposta(risposta, d, datazione);
     char scritta[32];
     std::snprintf(scritta, sizeof scritta, "%d.%d.%04d", d.giorno, d.mese, d.anno);
-    const Lettura ancora = leggiData(scritta);
+    const Lettura ancora = leggiData(scritta, datazione);
     richiedi(ancora.esito == Esito::Data && ancora.data.giorno == d.giorno &&
-             ancora.data.mese == d.mese && ancora.data.anno == d.anno);
+             ancora.data.mese == d.mese && ancora.data.anno == d.anno &&
+             ancora.data.annoComune == d.annoComune);
     richiedi(risposta.starts_with(std::to_string(d.giorno) + " ") && risposta.ends_with("\n"));
   }
   return 0;

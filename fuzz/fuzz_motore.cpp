@@ -8,6 +8,7 @@
 
 #include "Calendario.h"
 #include "MemoryStore.h"
+#include "luoghi.h"
 #include "testo.h"
 
 namespace {
@@ -22,7 +23,8 @@ void richiedi(bool condizione) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quanti) {
   FuzzedDataProvider ingresso(dati, quanti);
   MemoryStore etichette;
-  Calendario calendario(etichette);
+  const auto luogo = ingresso.ConsumeIntegralInRange<std::size_t>(0, kLuoghi.size());
+  Calendario calendario(etichette, luogo < kLuoghi.size() ? kLuoghi[luogo].riforma : kItalia);
 
   const LabelId letti[] = {lblSecoloSel, lblDecineSel, lblUnitàSel,  lblAnno,      lblMeseSel,
                            lblIndice,    lblGiornoSel, lblFinale(0), lblFinale(1), lblFinale(3),
