@@ -14,136 +14,6 @@
 namespace almanacco {
 
 namespace {
-bool cifra(char c) {
-  return static_cast<unsigned char>(c - '0') <= 9;
-}
-
-// Reads from `testo` at `da` a number of `minimo` to `massimo` digits.
-bool numero(std::string_view testo, std::size_t& da, std::size_t minimo, std::size_t massimo,
-            int& valore) {
-  const std::size_t inizio = da;
-  const std::size_t fine = std::min(testo.size(), da + massimo);
-  valore = 0;
-  for (; da < fine && cifra(testo[da]); ++da) valore = valore * 10 + (testo[da] - '0');
-  return da - inizio >= minimo && (da == testo.size() || !cifra(testo[da]));
-}
-
-// Reads the year that ends the text: all its digits, however many, with the year's
-// value capped past 9999 and `cifre` how many there were.
-bool annoFinale(std::string_view testo, std::size_t da, int& anno, std::size_t& cifre) {
-  anno = 0;
-  cifre = 0;
-  for (; da < testo.size(); ++da, ++cifre) {
-    if (!cifra(testo[da])) return false;
-    anno = std::min(anno * 10 + (testo[da] - '0'), kUltimoAnnoStorico + 1);
-  }
-  return cifre > 0;
-}
-
-bool spazio(char c) {
-  return c == ' ' || c == '\t' || c == '\r';
-}
-
-std::string_view senzaSpaziPrima(std::string_view testo) {
-  while (!testo.empty() && spazio(testo.front())) testo.remove_prefix(1);
-  return testo;
-}
-
-std::string_view senzaSpaziIntorno(std::string_view testo) {
-  testo = senzaSpaziPrima(testo);
-  while (!testo.empty() && spazio(testo.back())) testo.remove_suffix(1);
-  return testo;
-}
-
-// ISO 8601, exactly yyyy-mm-dd: the year's four digits, then month and day of two.
-bool iso(std::string_view t, DataScritta& d) {
-  if (t.size() != 10 || t[4] != '-' || t[7] != '-') return false;
-  for (const std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
-    if (!cifra(t[i])) return false;
-  const auto valore = [&t](std::size_t i) { return t[i] - '0'; };
-  d.anno = valore(0) * 1000 + valore(1) * 100 + valore(2) * 10 + valore(3);
-  d.mese = valore(5) * 10 + valore(6);
-  d.giorno = valore(8) * 10 + valore(9);
-  return true;
-}
-
-// The forms themselves, before any calendar is asked; `cifre` is how many digits the
-// year was written with.
-bool forma(std::string_view t, DataScritta& d, std::size_t& cifre) {
-  if (iso(t, d)) {
-    cifre = 4;
-    return true;
-  }
-  std::size_t i = 0;
-  if (!numero(t, i, 1, 2, d.giorno) || i >= t.size()) return false;
-  const char separatore = t[i++];
-  if (separatore != '/' && separatore != '-' && separatore != '.') return false;
-  return numero(t, i, 1, 2, d.mese) && i < t.size() && t[i++] == separatore &&
-         annoFinale(t, i, d.anno, cifre);
-}
-// Why a text is no answerable date.
-std::string_view motivo(Esito esito) {
-  switch (esito) {
-    case Esito::Data:
-      return {};
-    case Esito::AnnoIncompleto:
-      return "l'anno va scritto per intero (57 può essere il 57 o il 1957)";
-    case Esito::FuoriAnni:
-      return "anno fuori dal calendario, che va dall'anno 1 al 9999";
-    case Esito::Inesistente:
-      return "data inesistente";
-    case Esito::NonUnaData:
-      break;
-  }
-  return "non è una data (si scrive 15/6/1957, 15-06-1957, 15.6.1957 o 1957-06-15)";
-}
-
-}  // namespace
-
-std::string citazione(std::string_view ingresso) {
-  constexpr std::size_t kMostrati = 60;
-  constexpr char kEsadecimali[] = "0123456789ABCDEF";
-  std::string testo = "\"";
-  for (const char c : ingresso.substr(0, kMostrati)) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte >= 0x7F || c == '"' || c == '\\') {
-      testo += "\\x";
-      testo += kEsadecimali[byte >> 4];
-      testo += kEsadecimali[byte & 0xF];
-    } else {
-      testo += c;
-    }
-  }
-  testo += ingresso.size() > kMostrati ? "\"..." : "\"";
-  return testo;
-}
-
-std::string_view senzaSpazi(std::string_view testo) {
-  return senzaSpaziIntorno(testo);
-}
-
-namespace {
-// A date read from a text that has no blanks around it.
-Lettura leggiSenzaSpazi(std::string_view testo, const Datazione& datazione) {
-  DataScritta d;
-  std::size_t cifre = 0;
-  if (!forma(testo, d, cifre)) return {Esito::NonUnaData, {}};
-  if (cifre < 3) return {Esito::AnnoIncompleto, d};
-  const auto fuori = [](int anno) { return anno < kPrimoAnnoStorico || anno > kUltimoAnnoStorico; };
-  d.annoComune = datazione.stile == Stile::Comune
-                     ? d.anno
-                     : annoComune(d.anno, d.mese, d.giorno, datazione.stile);
-  if (fuori(d.anno) || fuori(d.annoComune)) return {Esito::FuoriAnni, d};
-  if (!esisteva(d.annoComune, d.mese, d.giorno, datazione.riforma)) return {Esito::Inesistente, d};
-  return {Esito::Data, d};
-}
-}  // namespace
-
-Lettura leggiData(std::string_view testo, const Datazione& datazione) {
-  return leggiSenzaSpazi(senzaSpaziIntorno(testo), datazione);
-}
-
-namespace {
 // A piece of an answer in a slot of 16 bytes, copied whole: a copy of a constant size
 // is a single move, where a copy of each piece's own length is a call. The terminal
 // writes a million answers a second.
@@ -224,7 +94,8 @@ char* scriviGemello(char* qui, const DataScritta& d, const Riforma& riforma) {
 }
 }  // namespace
 
-char* scriviRisposta(char* qui, const DataScritta& d, const Datazione& datazione) {
+char* scriviRisposta(char* qui, const Lettura& lettura, const Datazione& datazione) {
+  const DataScritta& d = lettura.data;
   // The longest line, each piece counted as the room its copy takes: day and month, the
   // year, the common year in parentheses, the weekday, and the twin with its newline.
   constexpr std::size_t kPezzo = sizeof(Pezzo::testo);
@@ -235,27 +106,22 @@ char* scriviRisposta(char* qui, const DataScritta& d, const Datazione& datazione
     qui = scrivi(qui, " (");
     qui = scrivi(scriviAnno(qui, d.annoComune), ")");
   }
-  const Giorno settimana = giornoDellaSettimana(d.annoComune, d.mese, d.giorno, datazione.riforma);
+  const Giorno settimana = lettura.settimana;
   if (!datazione.doppia) return kSettimanaEFine[settimana].copia(qui);
   // The weekday without its newline, then the twin and the newline.
   qui = kSettimanaEFine[settimana].copia(qui) - 1;
   return scrivi(scriviGemello(qui, d, datazione.riforma), "\n");
 }
 
-void aggiungiRisposta(std::string& risposte, const DataScritta& d, const Datazione& datazione) {
+void aggiungiRisposta(std::string& risposte, const Lettura& lettura, const Datazione& datazione) {
   char riga[kRispostaMassima];
-  risposte.append(riga, scriviRisposta(riga, d, datazione));
+  risposte.append(riga, scriviRisposta(riga, lettura, datazione));
 }
 
-Esito rispondi(std::string_view testo, std::string& risposte, const Datazione& datazione) {
+Lettura rispondi(std::string_view testo, std::string& risposte, const Datazione& datazione) {
   const Lettura lettura = leggiData(testo, datazione);
-  if (lettura.esito == Esito::Data) aggiungiRisposta(risposte, lettura.data, datazione);
-  return lettura.esito;
-}
-
-std::string messaggio(std::string_view ingresso, Esito esito, long riga) {
-  std::string testo = riga > 0 ? "riga " + std::to_string(riga) + ": " : "";
-  return testo + citazione(ingresso) + ": " + std::string(motivo(esito));
+  if (lettura.esito == Esito::Data) aggiungiRisposta(risposte, lettura, datazione);
+  return lettura;
 }
 
 void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
@@ -264,7 +130,7 @@ void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
   // long line is named by its beginning, from its first byte that is not a blank, which
   // is all that is kept of one that came in pieces; any other line without its blanks.
   riga = senzaSpaziPrima(riga);
-  const std::string_view data = senzaSpaziIntorno(riga);
+  const std::string_view data = senzaSpazi(riga);
   const bool lunga = std::exchange(lunga_, false) || data.size() > kRigaMassima;
   if (!lunga) riga = data;
   if (!lunga && riga.empty()) return;
@@ -273,12 +139,12 @@ void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
   if (lettura.esito == Esito::Data) {
     if (pronte_.size() - quante_ < kRispostaMassima) consegna(risposte);
     quante_ = static_cast<std::size_t>(
-        scriviRisposta(pronte_.data() + quante_, lettura.data, datazione_) - pronte_.data());
+        scriviRisposta(pronte_.data() + quante_, lettura, datazione_) - pronte_.data());
     return;
   }
   consegna(risposte);  // the answers before the error come before it
   errori_ = true;
-  errore_(numero_, riga, lettura.esito);
+  errore_(numero_, riga, lettura);
 }
 
 void Risponditore::consegna(std::string& risposte) {
@@ -324,7 +190,7 @@ void Risponditore::leggiRighe(std::string_view pezzo, std::string& risposte) {
       if (riga_.empty()) parte = senzaSpaziPrima(parte);
       const std::size_t posto = kRigaMassima - riga_.size();
       riga_.append(parte.substr(0, posto));
-      if (parte.size() > posto && !senzaSpaziIntorno(parte.substr(posto)).empty()) lunga_ = true;
+      if (parte.size() > posto && !senzaSpazi(parte.substr(posto)).empty()) lunga_ = true;
       if (a_capo) {
         rispondiRiga(riga_, risposte);
         riga_.clear();

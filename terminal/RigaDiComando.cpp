@@ -27,14 +27,17 @@ class Terminale {
   explicit Terminale(const Datazione& datazione) : datazione_(datazione) {}
 
   void argomento(std::string_view testo) {
-    if (const Esito esito = rispondi(testo, risposte_, datazione_); esito != Esito::Data)
-      errore(messaggio(senzaSpazi(testo), esito));
+    if (const Lettura lettura = rispondi(testo, risposte_, datazione_);
+        lettura.esito != Esito::Data)
+      errore(messaggio(senzaSpazi(testo), lettura));
   }
 
   void ingresso() {
-    Risponditore risponditore([this](long numero, std::string_view riga,
-                                     Esito esito) { errore(messaggio(riga, esito, numero)); },
-                              datazione_);
+    Risponditore risponditore(
+        [this](long numero, std::string_view riga, const Lettura& lettura) {
+          errore(messaggio(riga, lettura, numero));
+        },
+        datazione_);
     std::string blocco(kBlocco, '\0');
     while (scritto_) {
       if (risposte_.size() >= kBlocco) svuota();

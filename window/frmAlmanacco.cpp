@@ -338,7 +338,7 @@ void frmAlmanacco::incolla(const QString& testo) {
   const std::string perché = lettura.esito == Esito::Data
                                  ? citazione(scritto) + ": la finestra offre gli anni dal " +
                                        comeTesto(kPrimoAnno) + " al " + comeTesto(kUltimoAnno)
-                                 : messaggio(scritto, lettura.esito);
+                                 : messaggio(scritto, lettura);
   rifiuto_ = QStringLiteral("Non incollato: ") + QString::fromStdString(perché);
   QApplication::beep();
   if (auto* cella = cellaConIlFuoco()) annunci::descrizioneCambiata(cella);

@@ -3,6 +3,8 @@
 // The real calendar as the tests know it, written here from its own rules and from
 // std::chrono, apart from the engine's tables: Julian day numbers for the Julian
 // calendar, std::chrono for the Gregorian one and for every weekday.
+#include <algorithm>
+#include <charconv>
 #include <chrono>
 #include <string>
 
@@ -72,10 +74,26 @@ inline int settimanaDi(long n) {
   return static_cast<int>((std::chrono::weekday{giornoDi(n)}.c_encoding() + 6) % 7);
 }
 
-// The result line the window must show for a date.
+// Appends a number's decimal text, with leading zeros up to `cifre` digits.
+inline void aggiungiNumero(std::string& testo, int n, int cifre = 1) {
+  char numero[12];
+  const auto fine = std::to_chars(numero, numero + sizeof numero, n).ptr;
+  testo.append(static_cast<std::size_t>(std::max(0L, cifre - (fine - numero))), '0');
+  testo.append(numero, fine);
+}
+
+// Appends the result line the window must show for a date.
+inline void aggiungiRiga(std::string& testo, Data d, int settimana) {
+  aggiungiNumero(testo, d.giorno);
+  testo.append(" ").append(kMesi[d.mese - 1]).append(" ");
+  aggiungiNumero(testo, d.anno);
+  testo.append(": ").append(kSettimana[settimana]);
+}
+
 inline std::string riga(Data d, int settimana) {
-  return std::to_string(d.giorno) + " " + kMesi[d.mese - 1] + " " + std::to_string(d.anno) + ": " +
-         kSettimana[settimana];
+  std::string testo;
+  aggiungiRiga(testo, d, settimana);
+  return testo;
 }
 
 }  // namespace almanacco::prova

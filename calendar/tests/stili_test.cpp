@@ -38,7 +38,7 @@ TEST(Stili, EachYearTurnsOnItsOwnDayInTheCalendarOfItsPlace) {
   for (const auto& c : casi) {
     const Datazione datazione{*calendarioDi(c.calendario), *stileDi(c.stile)};
     std::string risposta;
-    const Esito esito = rispondi(c.data, risposta, datazione);
+    const Esito esito = rispondi(c.data, risposta, datazione).esito;
     EXPECT_EQ(esito, c.risposta.empty() ? Esito::Inesistente : Esito::Data)
         << c.stile << ' ' << c.data;
     EXPECT_EQ(risposta, c.risposta.empty() ? "" : std::string(c.risposta) + '\n')

@@ -119,6 +119,21 @@ class TestTastiera : public QObject {
     QCOMPARE(f.form.grab().toImage(), prima);
   }
 
+  // What the copy keys put on the clipboard the paste keys read back: the copied date
+  // comes back after other clicks.
+  void aCopiedAnswerPastesBack() {
+    Finestra f({15, 6, 1957});
+    f.form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&f.form));
+    prova::digita(f.form, Qt::Key_C, Qt::ControlModifier);
+    for (const LabelId cella : {lblSecolo(2), lblMese(3), lblGiorni(29)})
+      QTest::mouseClick(&f.cella(cella), Qt::LeftButton);
+    QCOMPARE(f[lblNomeCompleto], std::string("29 Marzo 1657: Giovedì"));
+    prova::digita(f.form, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(f[lblNomeCompleto], std::string("15 Giugno 1957: Sabato"));
+    QCOMPARE(f.evidenziate(lblMese), std::vector<int>{6});
+  }
+
   // The paste keys read the clipboard as the terminal reads a date. A date the window
   // offers chooses its five cells; anything else leaves every pixel and tells why.
   void thePasteKeysChooseADate_data() {
@@ -137,6 +152,15 @@ class TestTastiera : public QObject {
         << QStringLiteral("12/10/1492") << "" << QStringLiteral("dal 1500 al 2299");
     QTest::newRow("a year cut short")
         << QStringLiteral("15/6/57") << "" << QStringLiteral("per intero");
+    QTest::newRow("the window's own answer") << QStringLiteral("8 Dicembre 2026: Martedì")
+                                             << QStringLiteral("8 Dicembre 2026: Martedì") << "";
+    QTest::newRow("a document's date in words") << QStringLiteral("sabato, 1° gennaio 1600")
+                                                << QStringLiteral("1 Gennaio 1600: Sabato") << "";
+    QTest::newRow("a month in Roman numerals")
+        << QStringLiteral("4.X.1582") << QStringLiteral("4 Ottobre 1582: Giovedì") << "";
+    QTest::newRow("a weekday the date does not have")
+        << QStringLiteral("lunedì 2 giugno 1957") << ""
+        << QStringLiteral("cade di domenica, non di lunedì");
   }
   void thePasteKeysChooseADate() {
     QFETCH(QString, testo);
