@@ -242,7 +242,7 @@ struct Cursore {
   // years have, are read at once.
   std::size_t cifre(int& valore) {
     const auto d = [this](std::size_t k) { return static_cast<unsigned>(t.data()[i + k] - '0'); };
-    if ((d(0) <= 9) & (d(1) <= 9) & (d(2) <= 9) & (d(3) <= 9) & (d(4) > 9)) {
+    if (std::max({d(0), d(1), d(2), d(3)}) <= 9 && d(4) > 9) {
       valore = static_cast<int>(d(0) * 1000 + d(1) * 100 + d(2) * 10 + d(3));
       i += 4;
       return 4;
@@ -408,21 +408,67 @@ Lettura leggiData(std::string_view testo, const Datazione& datazione) {
   return leggiSenzaSpazi(senzaSpazi(testo), datazione);
 }
 
+namespace {
+// The character that begins at `i` in UTF-8, and how many bytes it takes; a byte that
+// begins no valid character (a stray one, an overlong form, a surrogate, a sequence cut
+// short or past U+10FFFF) takes one byte and no character.
+struct Carattere {
+  char32_t codice;
+  std::size_t byte;  // 0: no character
+};
+Carattere carattere(std::string_view t, std::size_t i) {
+  const auto b = [&](std::size_t k) { return static_cast<unsigned char>(t[i + k]); };
+  const unsigned char primo = b(0);
+  if (primo < 0x80) return {primo, 1};
+  const std::size_t n = primo >= 0xF0 ? 4 : primo >= 0xE0 ? 3 : primo >= 0xC2 ? 2 : 0;
+  if (n == 0 || primo > 0xF4 || i + n > t.size()) return {0, 0};
+  char32_t codice = primo & (0x7F >> n);
+  for (std::size_t k = 1; k < n; ++k) {
+    if ((b(k) & 0xC0) != 0x80) return {0, 0};
+    codice = codice << 6 | (b(k) & 0x3F);
+  }
+  constexpr char32_t kMinimo[] = {0, 0, 0x80, 0x800, 0x10000};
+  if (codice < kMinimo[n] || codice > 0x10FFFF || (codice >= 0xD800 && codice <= 0xDFFF))
+    return {0, 0};
+  return {codice, n};
+}
+
+// Whether a character would harm a terminal or hide what it shows: the controls (C0,
+// DEL, C1); the bidirectional embeddings, overrides and isolates, which can reorder the
+// text around them, and the marks of direction; and the characters of no width (the
+// zero-width spaces and joiners, the byte-order mark, the separators of lines and
+// paragraphs), which leave no trace of what made a text no date.
+bool daMostrareInCodice(char32_t c) {
+  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || (c >= 0x200B && c <= 0x200F) ||
+         (c >= 0x2028 && c <= 0x202E) || (c >= 0x2060 && c <= 0x2069) || c == 0xFEFF;
+}
+}  // namespace
+
 std::string citazione(std::string_view ingresso) {
-  constexpr std::size_t kMostrati = 60;
+  constexpr std::size_t kMostrati = 60;  // characters
   constexpr char kEsadecimali[] = "0123456789ABCDEF";
+  const auto esadecimale = [&](std::string& testo, unsigned valore, int cifre) {
+    for (int k = cifre - 1; k >= 0; --k) testo += kEsadecimali[(valore >> (4 * k)) & 0xF];
+  };
   std::string testo = "\"";
-  for (const char c : ingresso.substr(0, kMostrati)) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (byte < 0x20 || byte >= 0x7F || c == '"' || c == '\\') {
+  std::size_t i = 0;
+  for (std::size_t mostrati = 0; i < ingresso.size() && mostrati < kMostrati; ++mostrati) {
+    const Carattere c = carattere(ingresso, i);
+    if (c.byte == 0 ||
+        (c.byte == 1 && (daMostrareInCodice(c.codice) || c.codice == '"' || c.codice == '\\'))) {
       testo += "\\x";
-      testo += kEsadecimali[byte >> 4];
-      testo += kEsadecimali[byte & 0xF];
+      esadecimale(testo, static_cast<unsigned char>(ingresso[i]), 2);
+      ++i;
+    } else if (daMostrareInCodice(c.codice)) {
+      testo += "\\u";
+      esadecimale(testo, c.codice, 4);
+      i += c.byte;
     } else {
-      testo += c;
+      testo.append(ingresso.substr(i, c.byte));
+      i += c.byte;
     }
   }
-  testo += ingresso.size() > kMostrati ? "\"..." : "\"";
+  testo += i < ingresso.size() ? "\"..." : "\"";
   return testo;
 }
 

@@ -87,8 +87,11 @@ constexpr std::string_view senzaSpazi(std::string_view testo) {
 // quotes, after its line number when it has one, and why.
 std::string messaggio(std::string_view ingresso, const Lettura& lettura, long riga = 0);
 
-// A text as a message names it: in double quotes, bytes that are not printable ASCII
-// (and the quote and backslash) as \xHH, a long text cut short with "...".
+// A text as a message names it: in double quotes, as written, but for what could harm a
+// terminal or hide what it shows: control characters as \xHH (\u0080 to \u009F in
+// UTF-8), the bidirectional controls and the characters of no width as \u202E and the
+// like, a byte of no valid UTF-8 character as \xHH, and the quote and the backslash as
+// \x22 and \x5C; a text longer than 60 characters cut short with "...".
 std::string citazione(std::string_view testo);
 
 }  // namespace almanacco

@@ -40,7 +40,9 @@ class Terminale {
         datazione_);
     std::string blocco(kBlocco, '\0');
     while (scritto_) {
-      if (risposte_.size() >= kBlocco) svuota();
+      // The next read may wait for input: what is answered is shown first, however full
+      // the last read was. (One write per block read: a million dates are some 170.)
+      svuota();
       const ssize_t letti = ::read(STDIN_FILENO, blocco.data(), blocco.size());
       if (letti < 0 && errno == EINTR) continue;
       if (letti < 0) {
@@ -49,8 +51,6 @@ class Terminale {
       }
       if (letti == 0) break;
       risponditore.leggi({blocco.data(), static_cast<std::size_t>(letti)}, risposte_);
-      // A short read means no more input is waiting: show what is answered.
-      if (static_cast<std::size_t>(letti) < blocco.size()) svuota();
     }
     // A line cut short by a failed write is no line of the input.
     if (scritto_) risponditore.fine(risposte_);

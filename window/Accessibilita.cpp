@@ -98,7 +98,14 @@ class TestoAccessibile final : public QAccessibleWidget, public annunci::Letture
       : QAccessibleWidget(etichetta, ruolo) {}
   QString text(QAccessible::Text tipo) const override {
     letto(tipo);
-    return tipo == QAccessible::Name ? static_cast<Etichetta*>(widget())->Caption() : QString();
+    if (tipo != QAccessible::Name) return {};
+    const auto* etichetta = static_cast<Etichetta*>(widget());
+    // A weekday of the header is read by its full name, not by the letters above its
+    // column ("Ma" is Martedì).
+    if (etichetta->id().name == lblNome.testo)
+      for (std::size_t g = 0; g < kAbbreviazioni.size(); ++g)
+        if (etichetta->Caption() == daUtf8(kAbbreviazioni[g])) return daUtf8(kNomiGiorni[g]);
+    return etichetta->Caption();
   }
   QAccessible::State state() const override {
     QAccessible::State stato = QAccessibleWidget::state();

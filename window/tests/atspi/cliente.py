@@ -146,6 +146,11 @@ def main():
     giorni = [g.name for g in gruppo_(mesi, "Giorno")]
     print(f"cliente ({modo}): la riga dice {letta!r}; il gruppo Giorno mostra {giorni}")
     ok = letta == atteso and len(giorni) == quanti
+    if modo == "tasti":
+        # The weekday header by its full names, June 1957 beginning on a Saturday.
+        settimana = [f.name for f in mesi if f.name in GIORNI]
+        print(f"cliente ({modo}): l'intestazione dice {settimana}")
+        ok = ok and settimana == GIORNI[5:] + GIORNI[:5]
     if modo == "azioni":
         descrizione = cella(mesi, "Giorno", "15").description
         print(f"cliente ({modo}): il 15 ha la descrizione {descrizione!r}")
