@@ -64,10 +64,11 @@ constexpr std::string_view kUso =
     "lettere (15 giugno 1957, 15 GIU 1957, 1° gennaio 1600), in maiuscole o\n"
     "minuscole. Il giorno della settimana può precederla (sabato, 15 giugno 1957)\n"
     "o seguirla come nelle risposte (15 Giugno 1957: Sabato): se non è il suo, la\n"
-    "data non ha risposta. L'anno va dall'1 al 9999 e si scrive intero, con tre o\n"
-    "quattro cifre (25/12/800), quattro nella forma 0800-12-25: 15/6/57 non è una\n"
-    "data, né lo sono le risposte per gli anni dall'1 al 99. La finestra offre gli\n"
-    "anni dal 1500 al 2299; vi si incolla una data con Ctrl+V o Maiusc+Ins.\n"
+    "data non ha risposta. L'anno va dall'1 al 9999 e si scrive per intero, con\n"
+    "tre o quattro cifre (25/12/800), quattro nella forma 0800-12-25: in 15/6/57 il\n"
+    "57 può essere il 57 o il 1957, e così nelle risposte per gli anni dall'1 al 99.\n"
+    "Nella finestra gli anni vanno dal 1500 al 2299; vi si incolla una data con\n"
+    "Ctrl+V o Maiusc+Ins.\n"
     "\n"
     "Il trattino - al posto di una data legge le date dallo standard input, una per\n"
     "riga; le righe vuote si saltano. Dopo -- ogni argomento è una data, anche se\n"
@@ -105,7 +106,7 @@ constexpr std::string_view kFine =
     "  0  ogni data ha avuto la sua risposta\n"
     "  1  qualche data non esiste, è fuori dagli anni o non è una data (le altre\n"
     "     hanno comunque la risposta), o leggere o scrivere non è riuscito\n"
-    "  2  un'opzione sconosciuta o scritta male, un luogo o uno stile sconosciuto\n";
+    "  2  un'opzione sconosciuta o usata male, un calendario o uno stile sconosciuto\n";
 
 }  // namespace
 

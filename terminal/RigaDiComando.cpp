@@ -46,7 +46,7 @@ class Terminale {
       const ssize_t letti = ::read(STDIN_FILENO, blocco.data(), blocco.size());
       if (letti < 0 && errno == EINTR) continue;
       if (letti < 0) {
-        errore(std::string("impossibile leggere lo standard input: ") + std::strerror(errno));
+        errore(std::string("errore di lettura: ") + std::strerror(errno));
         return;
       }
       if (letti == 0) break;
@@ -165,7 +165,7 @@ Comando rigaDiComando(int argc, char* argv[]) {
       case ':':
         // An option that wants its argument and came without one: named as given.
         comando.stato =
-            usoSbagliato("l'opzione " + citazione(argv[optind - 1]) + " vuole un argomento");
+            usoSbagliato("l'opzione " + citazione(argv[optind - 1]) + " richiede un argomento");
         return comando;
       default:
         // A long option the program lacks, or one of its own given an argument
@@ -173,8 +173,9 @@ Comando rigaDiComando(int argc, char* argv[]) {
         // letter the program lacks, inside a word of letters.
         if (optopt == 0 || optopt == kAiuto || optopt == kVersione || optopt == kDoppia) {
           const std::string nome = citazione(argv[optind - 1]);
-          comando.stato = usoSbagliato(optopt == 0 ? "opzione sconosciuta " + nome
-                                                   : "l'opzione " + nome + " non vuole argomenti");
+          comando.stato =
+              usoSbagliato(optopt == 0 ? "opzione sconosciuta " + nome
+                                       : "l'opzione " + nome + " non accetta argomenti");
           return comando;
         }
         const char lettera[] = {'-', static_cast<char>(optopt)};
@@ -184,10 +185,12 @@ Comando rigaDiComando(int argc, char* argv[]) {
   }
   if (optind >= argc) {
     // The window reads no style and writes one date: only the calendar goes to it.
-    if (conStile || datazione.doppia)
-      comando.stato = usoSbagliato(std::string(conStile ? "--stile" : "--doppia-data") +
-                                   " vale per le date scritte qui: la finestra conta gli anni "
-                                   "dal 1° gennaio e scrive una data sola");
+    if (conStile)
+      comando.stato = usoSbagliato(
+          "--stile vale solo per le date del terminale: la finestra conta gli anni dal 1° gennaio");
+    else if (datazione.doppia)
+      comando.stato = usoSbagliato(
+          "--doppia-data vale solo per le date del terminale: la finestra scrive un giorno solo");
     return comando;
   }
   Terminale terminale(datazione);

@@ -336,7 +336,7 @@ void frmAlmanacco::incolla(const QString& testo) {
     return;
   }
   const std::string perché = lettura.esito == Esito::Data
-                                 ? citazione(scritto) + ": la finestra offre gli anni dal " +
+                                 ? citazione(scritto) + ": nella finestra gli anni vanno dal " +
                                        comeTesto(kPrimoAnno) + " al " + comeTesto(kUltimoAnno)
                                  : messaggio(scritto, lettura);
   rifiuto_ = QStringLiteral("Non incollato: ") + QString::fromStdString(perché);
