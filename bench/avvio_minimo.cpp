@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
   finestra.setFixedSize(1024, 768);
   finestra.move(0, 0);
 #endif
-  finestra.show();
   almanacco::esciDopoIlPrimoFrame(applicazione, finestra);
+  finestra.show();
   return QApplication::exec();
 }

@@ -12,10 +12,14 @@
 desktop_lavoro=$(mktemp -d)
 _desktop_pids=()
 _desktop_fine() {
-  local p
-  for p in "${_desktop_pids[@]}"; do kill "$p" 2>/dev/null || true; done
-  sleep 0.3
-  for p in "${_desktop_pids[@]}"; do kill -9 "$p" 2>/dev/null || true; done
+  local i
+  # Last started, first ended: the program goes before the bus and the display it uses, so
+  # it is never the one left to report a broken connection.
+  for ((i = ${#_desktop_pids[@]} - 1; i >= 0; i--)); do
+    kill "${_desktop_pids[i]}" 2>/dev/null || true
+    _desktop_fino_a_fine "${_desktop_pids[i]}"
+  done
+  for i in "${_desktop_pids[@]}"; do kill -9 "$i" 2>/dev/null || true; done
   # The accessibility bus's own daemon listens under the private runtime folder.
   pkill -9 -f -- "$desktop_lavoro" 2>/dev/null || true
   rm -rf "$desktop_lavoro"
@@ -26,6 +30,12 @@ trap _desktop_fine EXIT
 desktop_sfondo() {
   "$@" &
   _desktop_pids+=($!)
+}
+
+# Waits up to 3 seconds for a process to end.
+_desktop_fino_a_fine() {
+  local _
+  for _ in $(seq 30); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
 }
 
 # Waits up to 10 seconds for a file to hold something.
@@ -76,8 +86,14 @@ desktop() {
     'if debug.debugFile: debug.debugFile.reconfigure(line_buffering=True)' \
     >"$lavoro/orca/orca-customizations.py"
   desktop_sfondo orca -u "$lavoro/orca" --debug-file "$orca" -d speech
-  for _ in $(seq 200); do
-    grep -q "ORCA: Starting registry" "$orca" 2>/dev/null && break
+  # Orca is listening once it starts its registry; a busy machine may take its time, and
+  # a test that went on without it would only fail later for a reason it could not name.
+  for _ in $(seq 600); do
+    [ -f "$orca" ] && awk '/ORCA: Starting registry/ { f = 1; exit } END { exit !f }' "$orca" &&
+      return 0
     sleep 0.1
   done
+  echo "desktop: Orca did not start in a minute; the end of its log:" >&2
+  tail -n 20 "$orca" >&2 2>/dev/null || true
+  return 1
 }

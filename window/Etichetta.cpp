@@ -79,8 +79,26 @@ QFont fontCheCiSta(QFont carattere, const QRect& area, const QString& testo) {
 }  // namespace
 
 const QFont& Etichetta::fontDelTesto() const {
-  if (!fontDisegno_) fontDisegno_ = fontCheCiSta(font(), rect(), caption_);
+  if (fontDisegno_) return *fontDisegno_;
+  fontDisegno_ = font();
+  if (puntiDelGruppo_ > 0)
+    fontDisegno_->setPointSizeF(puntiDelGruppo_);
+  else
+    fontDisegno_ = fontCheCiSta(*fontDisegno_, rect(), caption_);
   return *fontDisegno_;
+}
+
+float Etichetta::puntiPer(const QString& testo, float massimo) const {
+  QFont carattere = font();
+  if (massimo < carattere.pointSizeF()) carattere.setPointSizeF(massimo);
+  return static_cast<float>(fontCheCiSta(carattere, rect(), testo).pointSizeF());
+}
+
+void Etichetta::setPuntiDelGruppo(float punti) {
+  if (punti == puntiDelGruppo_) return;
+  puntiDelGruppo_ = punti;
+  fontDisegno_.reset();
+  update();
 }
 
 void Etichetta::resizeEvent(QResizeEvent* evento) {
@@ -123,7 +141,8 @@ void Etichetta::mousePressEvent(QMouseEvent* evento) {
 }
 
 void Etichetta::mouseReleaseEvent(QMouseEvent* evento) {
-  const bool click = premuta_ && evento->button() == Qt::LeftButton &&
+  // A cell hidden while the button was down (the month changed) takes no click.
+  const bool click = premuta_ && evento->button() == Qt::LeftButton && isVisibleTo(window()) &&
                      rect().contains(evento->position().toPoint());
   premuta_ = false;
   evento->accept();

@@ -29,9 +29,15 @@ class Etichetta final : public ControlloTwips {
   void setBordo(bool bordo) { cambia(bordo_, bordo); }
   float FontSize() const { return fontSize_; }
   void setFontSize(float punti);
-  // The font the caption is drawn with: the label's own, or the largest size below it
-  // at which the wrapped caption fits the label.
+  // The font the caption is drawn with: at its group's size when the label has one,
+  // otherwise the label's own, or the largest size below it at which the wrapped caption
+  // fits the label.
   const QFont& fontDelTesto() const;
+  // The largest size, no larger than the label's own nor than `massimo`, at which `testo`
+  // would fit the label.
+  float puntiPer(const QString& testo, float massimo) const;
+  // The size every cell of the label's group is drawn at, decided once for the group.
+  void setPuntiDelGruppo(float punti);
   // The face as the layout names it; the desktop substitutes a face with its metrics.
   void setFaccia(const QString& faccia, const QString& sostituto);
 
@@ -73,6 +79,7 @@ class Etichetta final : public ControlloTwips {
   bool segnoFuoco_ = false;
   int spessoreSegno_ = 1;
   float fontSize_ = 0;
+  float puntiDelGruppo_ = 0;  // none until the window sets one
   std::function<void()> alClick_;
   // The font the caption is drawn with: the label's own, or a little smaller when the
   // wrapped caption would not fit in the rectangle, in height or in width. Worked out again at the

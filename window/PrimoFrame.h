@@ -11,7 +11,7 @@ namespace almanacco {
 
 // Runs `poi` once, as soon as `finestra` has painted its first frame: the moment a user
 // first sees the window. It is queued, so it runs once that paint has been drawn and
-// flushed.
+// flushed. Called before the window is shown, so that no first frame goes by unseen.
 inline void dopoIlPrimoFrame(QWidget& finestra, std::function<void()> poi) {
   struct Osservatore : QObject {
     Osservatore(QObject* padre, std::function<void()> poi) : QObject(padre), poi_(std::move(poi)) {}

@@ -111,13 +111,15 @@ int eseguiProgramma(int& argc, char* argv[], const Riforma& riforma,
   const PiattaformaDiSistema piattaforma;
   frmAlmanacco finestra(piattaforma, riforma);
   chiudiAlSegnale(finestra);
-  finestra.show();
-  finestra.activateWindow();
   // The icon is for the dock and the window list: loading the SVG plugin to draw it waits
-  // until the window has shown its first frame.
+  // until the window has shown its first frame. Both watchers are set before the window is
+  // shown: a frame gone by is never seen again, and a fast first paint left the window
+  // without its icon.
   dopoIlPrimoFrame(finestra,
                    [&finestra] { finestra.setWindowIcon(QIcon(QStringLiteral(":/lunario.svg"))); });
   if (primaDiAttendere) primaDiAttendere(applicazione, finestra);
+  finestra.show();
+  finestra.activateWindow();
   return QApplication::exec();
 }
 

@@ -11,8 +11,8 @@ namespace almanacco {
 
 // The whole program: checks for a display, starts Qt, opens the window on today, counting
 // in `riforma`'s calendar, and runs until the window is unloaded. `primaDiAttendere`,
-// when given, sees the shown window just before the event loop starts (the start-up
-// benchmark uses it); the program itself passes nothing.
+// when given, sees the window just before it is shown (the start-up benchmark uses it);
+// the program itself passes nothing.
 int eseguiProgramma(int& argc, char* argv[], const Riforma& riforma = kItalia,
                     const std::function<void(QApplication&, QWidget&)>& primaDiAttendere = {});
 

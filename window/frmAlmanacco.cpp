@@ -6,6 +6,8 @@
 #include <QKeyEvent>
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <vector>
 
 #include "Annunci.h"
 #include "Controlli.h"
@@ -66,6 +68,24 @@ using Gestore = void (frmAlmanacco::*)(std::int16_t);
 constexpr std::array<Gestore, kGruppi> kGestori{
     &frmAlmanacco::lblGiorni_Click, &frmAlmanacco::lblMese_Click, &frmAlmanacco::lblSecolo_Click,
     &frmAlmanacco::lblDecine_Click, &frmAlmanacco::lblUnità_Click};
+
+// The labels that a printed calendar sets in one size: the day numbers, the month names,
+// the centuries, the two blocks of digits together, the weekday header and the group
+// headings. The header's captions move from cell to cell as the month changes, so each of
+// its cells must take any of them; the others keep their captions.
+struct Tratto {
+  Nome nome;
+  std::int16_t primo, ultimo;
+};
+struct GruppoDiTesti {
+  std::array<Tratto, 2> tratti;
+  bool testiCheGirano = false;
+};
+constexpr Tratto kNessuno{lblGiorni, 1, 0};
+constexpr GruppoDiTesti kGruppiDiTesti[] = {
+    {{Tratto{lblGiorni, 1, 31}, kNessuno}},    {{Tratto{lblMese, 1, 12}, kNessuno}},
+    {{Tratto{lblSecolo, 1, 8}, kNessuno}},     {{Tratto{lblDecine, 0, 9}, {lblUnità, 0, 9}}},
+    {{Tratto{lblNome, 1, 7}, kNessuno}, true}, {{Tratto{lblSCritteVarie, 0, 4}, kNessuno}}};
 
 QString facciaDi(Faccia faccia) {
   return faccia == Faccia::Arial ? QStringLiteral("Arial") : QStringLiteral("Times New Roman");
@@ -168,6 +188,7 @@ void frmAlmanacco::Form_Load() {
   if (const auto schermo = piattaforma_.schermo();
       schermo && static_cast<float>(schermo->altezza) != kAltezzaProgetto)
     AdattaSchermo();
+  unaMisuraPerGruppo();
 
   const Data oggi = piattaforma_.oggi();
   if (oggi.giorno >= 1 && oggi.giorno <= 31) {
@@ -420,6 +441,24 @@ QObject* frmAlmanacco::oggettoGruppo(Gruppo gruppo) const {
 void frmAlmanacco::ridimensiona() {
   setFixedSize(static_cast<int>(std::lround(width_ / twipsPerPixel_)),
                static_cast<int>(std::lround(height_ / twipsPerPixel_)));
+}
+
+void frmAlmanacco::unaMisuraPerGruppo() {
+  for (const GruppoDiTesti& gruppo : kGruppiDiTesti) {
+    std::vector<Etichetta*> celle;
+    for (const Tratto& t : gruppo.tratti)
+      for (auto i = t.primo; i <= t.ultimo; ++i) celle.push_back(etichetta(t.nome(i)));
+    // Each fit starts from the size found so far: the group shrinks only as far as its
+    // least fitting text needs.
+    float punti = std::numeric_limits<float>::max();
+    for (const Etichetta* cella : celle) {
+      if (!gruppo.testiCheGirano)
+        punti = cella->puntiPer(cella->Caption(), punti);
+      else
+        for (const Etichetta* altra : celle) punti = cella->puntiPer(altra->Caption(), punti);
+    }
+    for (Etichetta* cella : celle) cella->setPuntiDelGruppo(punti);
+  }
 }
 
 void frmAlmanacco::AdattaSchermo() {

@@ -79,6 +79,8 @@ class frmAlmanacco final : public QWidget, private LabelStore {
   void ricalcolaAnno();
   void mostraGiorniDelMese();
   void ridimensiona();
+  // Gives each group of like texts one size: the largest at which all of them fit.
+  void unaMisuraPerGruppo();
   // One road for every way of choosing a cell: the click handler, then the focus.
   void scegli(Gruppo gruppo, std::int16_t indice);
   // Whether the cell is among those its group shows now.

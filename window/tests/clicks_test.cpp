@@ -216,6 +216,14 @@ class TestClick : public prova::ConFinestra {
     QTest::mouseClick(&f.form, Qt::LeftButton, {}, f.cella(lblGiorni(30)).geometry().center());
     QCOMPARE(f[lblNomeCompleto], prima);
     QCOMPARE(f.evidenziate(lblGiorni), Indici{10});
+    // Nor does one hidden while the button is down, when a screen reader's press of
+    // another cell changes the month.
+    auto& trenta = f.cella(lblGiorni(30));
+    componi(f, 10, 1, 2023);
+    QTest::mousePress(&trenta, Qt::LeftButton);
+    f.form.premi(Gruppo::Mese, 2);
+    QTest::mouseRelease(&trenta, Qt::LeftButton);
+    QCOMPARE(f[lblNomeCompleto], std::string("10 Febbraio 2023: Venerdì"));
   }
 
   void clickingTheSelectedCellAgain() {

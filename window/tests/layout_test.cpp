@@ -2,6 +2,10 @@
 // texts, fonts and colours.
 #include <QFontInfo>
 #include <QTest>
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <set>
 
 #include "Controlli.h"
 #include "Forma.h"
@@ -15,6 +19,19 @@ namespace {
 // Start-up on the day the layout itself shows, so that the captions start-up rewrites
 // come out as the layout creates them.
 constexpr Data kGiugno1957{15, 6, 1957};
+
+// Which of the groups that a printed calendar sets in one size a label belongs to: the
+// days, the months, the centuries, the digits of both blocks, the weekday header and the
+// group headings; none for the rest.
+std::optional<int> gruppoDiTesti(const Controllo& c) {
+  const std::string_view gruppi[] = {lblGiorni.testo, lblMese.testo,  lblSecolo.testo,
+                                     lblDecine.testo, lblUnità.testo, lblNome.testo};
+  constexpr int kGruppo[] = {0, 1, 2, 3, 3, 4};
+  for (std::size_t g = 0; g < std::size(gruppi); ++g)
+    if (c.nome.testo == gruppi[g]) return kGruppo[g];
+  if (c.nome.testo == lblSCritteVarie.testo && c.indice <= 4) return 5;
+  return std::nullopt;
+}
 
 bool cambiataDallAvvio(const Controllo& c) {
   for (const Nome holder :
@@ -160,19 +177,26 @@ class TestLayout : public QObject {
   // On a portrait screen the layout follows the narrow width while the fonts follow the
   // tall height; every shown text is still drawn whole: no word's ink wider than its
   // label by more than a pixel at either side (as "Ma" is drawn at the design size), no
-  // line taller.
+  // line taller. And each group of like texts looks set in one size: the heights of its
+  // cells' ink differ by a pixel at most, or by 8% where they are larger.
   void everyTextFitsItsLabel_data() {
     QTest::addColumn<QSize>("pixel");
-    QTest::newRow("1080x1920") << QSize(1080, 1920);
-    QTest::newRow("768x1024") << QSize(768, 1024);
-    QTest::newRow("1024x768") << QSize(1024, 768);
-    QTest::newRow("1920x1080") << QSize(1920, 1080);
-    QTest::newRow("800x600") << QSize(800, 600);
+    // At the smallest size the ink of round digits, such as "30", stands out by a pixel
+    // above and below that of flat ones, such as "17", in one point size.
+    QTest::addColumn<bool>("inchiostroUguale");
+    QTest::newRow("1080x1920") << QSize(1080, 1920) << true;
+    QTest::newRow("768x1024") << QSize(768, 1024) << true;
+    QTest::newRow("1024x768") << QSize(1024, 768) << true;
+    QTest::newRow("1920x1080") << QSize(1920, 1080) << true;
+    QTest::newRow("800x600") << QSize(800, 600) << false;
   }
   void everyTextFitsItsLabel() {
     QFETCH(QSize, pixel);
+    QFETCH(bool, inchiostroUguale);
     Finestra f(kGiugno1957, SchermoTwips{pixel.width() * 15.0f, pixel.height() * 15.0f});
     int controllate = 0;
+    std::map<int, std::map<qreal, QString>> inchiostri;  // group, ink height, a caption
+    std::map<int, std::set<qreal>> punti;
     for (const Controllo& riga : tabellaControlli()) {
       if (riga.tipo != Tipo::Etichetta) continue;
       const auto& e = f.cella(riga.id());
@@ -183,9 +207,26 @@ class TestLayout : public QObject {
       for (const QString& parola : e.Caption().split(QLatin1Char(' '), Qt::SkipEmptyParts))
         QVERIFY2(metriche.tightBoundingRect(parola).width() <= e.width() + 2, qPrintable(chi));
       QVERIFY2(metriche.height() <= e.height(), qPrintable(chi));
+      if (const auto gruppo = gruppoDiTesti(riga)) {
+        inchiostri[*gruppo][metriche.tightBoundingRect(e.Caption()).height()] = chi;
+        punti[*gruppo].insert(e.fontDelTesto().pointSizeF());
+      }
       ++controllate;
     }
     QVERIFY(controllate > 80);
+    QCOMPARE(inchiostri.size(), std::size_t{6});
+    for (const auto& [gruppo, misure] : punti) QCOMPARE(misure.size(), std::size_t{1});
+    if (!inchiostroUguale) return;
+    for (const auto& [gruppo, altezze] : inchiostri) {
+      const auto& [bassa, testoBasso] = *altezze.begin();
+      const auto& [alta, testoAlto] = *altezze.rbegin();
+      QVERIFY2(alta - bassa <= std::max(1.0, 0.08 * alta),
+               qPrintable(QStringLiteral("%1 is %2 px high, %3 %4 px")
+                              .arg(testoAlto)
+                              .arg(alta)
+                              .arg(testoBasso)
+                              .arg(bassa)));
+    }
   }
 };
 

@@ -10,6 +10,7 @@
 Exits 0 when the result line reads the date and its weekday, 1 otherwise.
 """
 import datetime
+import os
 import re
 import sys
 import time
@@ -22,7 +23,13 @@ CELLE = [("Secolo", "1900"), ("Decina", "5"), ("Unità", "7"), ("Mese", "Giugno"
 RIGA = re.compile(r"^\d+ \S+ \d+: \S+$")
 
 
-def aspetta(condizione, secondi=10.0):
+# How long a step may take before the client gives up: a loaded machine running a sanitized
+# window makes every answer slow, and a wait that ends as soon as the answer is there
+# costs a quick machine nothing.
+ATTESA = 60.0
+
+
+def aspetta(condizione, secondi=ATTESA):
     fine = time.monotonic() + secondi
     while time.monotonic() < fine:
         valore = condizione()
@@ -67,53 +74,104 @@ def premi(mesi):
     for gruppo, nome in CELLE:
         azione = cella(mesi, gruppo, nome).queryAction()
         azione.doAction([azione.getName(i) for i in range(azione.nActions)].index("Press"))
-        aspetta(lambda: cella(mesi, gruppo, nome).getState().contains(pyatspi.STATE_CHECKED), 5)
+        scelta(mesi, gruppo, nome)
 
 
-def tasto(simbolo, volte=1):
-    for _ in range(volte):
-        pyatspi.Registry.generateKeyboardEvent(simbolo, None, pyatspi.KEY_SYM)
-        time.sleep(0.2)
+def scelta(mesi, gruppo, nome):
+    # Each step waits for the window to show the cell chosen, never for a fixed time: the
+    # next step then starts from a known state, however slow the machine.
+    stato = lambda: cella(mesi, gruppo, nome).getState().contains(pyatspi.STATE_CHECKED)
+    if not aspetta(stato):
+        raise RuntimeError(f"{gruppo} {nome}: la cella non risulta scelta")
+
+
+# Orca's log, when the test has Orca listening: a user waits to hear each cell before the
+# next key, and so does the client. Orca, handed a burst of keys at once, finds the focus
+# already gone from each cell it looks at and says nothing.
+ORCA = os.environ.get("ORCA_LOG")
+
+
+def righe_orca():
+    with open(ORCA, encoding="utf-8", errors="replace") as log:
+        return log.readlines()
+
+
+def a_fuoco(mesi, gruppo):
+    for c in gruppo_(mesi, gruppo):
+        if c.getState().contains(pyatspi.STATE_FOCUSED):
+            return c.name
+    return None
+
+
+def sentito(mesi, gruppo, nome, da):
+    # Waits for the window to move the focus to the cell named (any cell of the group,
+    # without a name) and, with Orca listening, for Orca to say that cell after line DA.
+    arrivo = aspetta(lambda: (n := a_fuoco(mesi, gruppo)) is not None and (nome in (None, n)) and n)
+    if not arrivo:
+        raise RuntimeError(f"{gruppo}: il fuoco non arriva su {nome or 'una cella'}")
+    parola = re.compile(rf"SPEECH OUTPUT: .*\b{re.escape(arrivo)}\b")
+    if ORCA and not aspetta(lambda: any(parola.search(r) for r in righe_orca()[da:])):
+        raise RuntimeError(f"{gruppo}: Orca non dice {arrivo!r}")
+
+
+def tasto(mesi, simbolo, gruppo, nome=None):
+    da = len(righe_orca()) if ORCA else 0
+    pyatspi.Registry.generateKeyboardEvent(simbolo, None, pyatspi.KEY_SYM)
+    sentito(mesi, gruppo, nome, da)
 
 
 TAB, HOME, DOWN, RIGHT = 0xFF09, 0xFF50, 0xFF54, 0xFF53
+GRUPPI = ["Giorno", "Mese", "Secolo", "Decina", "Unità"]
 
 
-def per_gruppi(passi):
-    # From the day, group by group: Home, then so many steps Down or Right, then Tab.
-    for freccia, volte in passi:
-        tasto(HOME)
-        tasto(freccia, volte)
-        tasto(TAB)
+def per_gruppi(mesi, passi):
+    # Group by group, from the one with the focus: Home to the first cell named, one arrow
+    # for each of the others, then Tab to the next group once the last one is chosen.
+    for gruppo, freccia, percorso in passi:
+        tasto(mesi, HOME, gruppo, percorso[0])
+        for nome in percorso[1:]:
+            tasto(mesi, freccia, gruppo, nome)
+        scelta(mesi, gruppo, percorso[-1])
+        tasto(mesi, TAB, GRUPPI[(GRUPPI.index(gruppo) + 1) % len(GRUPPI)])
+
+
+def cifre(fino_a):
+    return [str(c) for c in range(1, fino_a + 1)]
 
 
 def digita(mesi):
     # 1, 8, 15; Gennaio to Giugno; 1500 to 1900; 1 to 5; 1 to 7.
-    per_gruppi([(DOWN, 2), (RIGHT, 5), (RIGHT, 4), (RIGHT, 4), (RIGHT, 6)])
+    per_gruppi(mesi, [("Giorno", DOWN, ["1", "8", "15"]), ("Mese", RIGHT, MESI[:6]),
+                      ("Secolo", RIGHT, ["1500", "1600", "1700", "1800", "1900"]),
+                      ("Decina", RIGHT, cifre(5)), ("Unità", RIGHT, cifre(7))])
 
 
 def riforma(mesi):
     # The focus is on the day: Ottobre, 1500, 8, 2, and back round to the 4th.
-    tasto(TAB)
-    per_gruppi([(RIGHT, 9), (RIGHT, 0), (RIGHT, 7), (RIGHT, 1), (RIGHT, 3)])
+    tasto(mesi, TAB, "Mese")
+    per_gruppi(mesi, [("Mese", RIGHT, MESI[:10]), ("Secolo", RIGHT, ["1500"]),
+                      ("Decina", RIGHT, cifre(8)), ("Unità", RIGHT, cifre(2)),
+                      ("Giorno", RIGHT, cifre(4))])
 
 
 def clicca(mesi):
     # Another year first, so that the clicks compose the date themselves.
     for gruppo, nome in [("Secolo", "1800")] + CELLE:
         x, y, w, h = cella(mesi, gruppo, nome).queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        da = len(righe_orca()) if ORCA else 0
         pyatspi.Registry.generateMouseEvent(x + w // 2, y + h // 2, "b1c")
-        time.sleep(0.3)
+        scelta(mesi, gruppo, nome)
+        sentito(mesi, gruppo, nome, da)
 
 
 def attiva(mesi):
     # With no window manager to give it the keyboard, the window may open inactive: a
     # click on its title, which does nothing else, activates it as a user's would.
-    if aspetta(lambda: mesi.getState().contains(pyatspi.STATE_ACTIVE), 2):
+    if aspetta(lambda: mesi.getState().contains(pyatspi.STATE_ACTIVE), 2.0):
         return
     x, y, w, h = figlio(mesi, "Lunario?").queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     pyatspi.Registry.generateMouseEvent(x + w // 2, y + h // 2, "b1c")
-    if not aspetta(lambda: mesi.getState().contains(pyatspi.STATE_ACTIVE), 5):
+    if not aspetta(lambda: mesi.getState().contains(pyatspi.STATE_ACTIVE)):
         raise RuntimeError("la finestra 'Mesi' non diventa attiva")
 
 
@@ -142,7 +200,7 @@ def main():
     attiva(mesi)
     {"azioni": premi, "tasti": digita, "click": clicca, "riforma": riforma}[modo](mesi)
     atteso, quanti = ("4 Ottobre 1582: Giovedì", 21) if modo == "riforma" else (ATTESO, 30)
-    letta = aspetta(lambda: riga(mesi) == atteso and riga(mesi), 5) or riga(mesi)
+    letta = aspetta(lambda: riga(mesi) == atteso and riga(mesi)) or riga(mesi)
     giorni = [g.name for g in gruppo_(mesi, "Giorno")]
     print(f"cliente ({modo}): la riga dice {letta!r}; il gruppo Giorno mostra {giorni}")
     ok = letta == atteso and len(giorni) == quanti
