@@ -16,10 +16,12 @@ namespace {
 constexpr bool cifra(char c) {
   return static_cast<unsigned char>(c - '0') <= 9;
 }
-// A byte of a word: an ASCII letter, or any byte of a character beyond ASCII.
+// A byte of a word: an ASCII letter, or any byte of a character beyond ASCII. The few
+// signs among the letters' codes (@ [ \ ] ^ _ ` { | } ~) count as well: no form has one
+// next to a word, so a word that takes one in is no name, as the text is no date either
+// way, and bytes from 0x40 up are told at once, eight together.
 constexpr bool lettera(char c) {
-  const auto b = static_cast<unsigned char>(c);
-  return static_cast<unsigned char>((b | 0x20) - 'a') < 26 || b >= 0x80;
+  return static_cast<unsigned char>(c) >= 0x40;
 }
 // What stands between the parts of a date, and what else may stand around it.
 constexpr bool vuoto(char c) {
@@ -62,14 +64,13 @@ constexpr bool leggiParola(std::string_view t, std::size_t& i, Chiave& k) {
 [[gnu::always_inline]] inline bool leggiParolaSeguita(const char* testo, std::size_t& i,
                                                       Chiave& k) {
   constexpr std::uint64_t kByte = 0x0101010101010101ULL, kAlto = 0x80 * kByte;
-  // 0x80 in each byte that is a letter: beyond ASCII, or between a and z in lower case.
-  const auto lettere = [](std::uint64_t x) {
-    const std::uint64_t y = x | 0x20 * kByte, basso = y & 0x7F * kByte;
-    return ((((127 + 0x7B) * kByte - basso) & ~y & (basso + (127 - 0x60) * kByte)) | x) & kAlto;
-  };
+  // 0x80 in each byte that is a letter: one of its two top bits set.
+  const auto lettere = [](std::uint64_t x) { return (x | x << 1) & kAlto; };
   // ASCII letters in lower case: the case bit set where a letter's mark is and the
   // byte's own top bit is not.
-  const auto minuscole = [&](std::uint64_t x) { return x | ((lettere(x) & ~x) >> 2); };
+  const auto minuscole = [](std::uint64_t x, std::uint64_t segni) {
+    return x | ((segni & ~x) >> 2);
+  };
   // The first `byte` bytes (0 to 8), and the word's length below, are worked out without
   // a branch, as the length differs from line to line.
   const auto primi = [](unsigned byte) {
@@ -80,13 +81,15 @@ constexpr bool leggiParola(std::string_view t, std::size_t& i, Chiave& k) {
   std::memcpy(&altre, testo + i + 8, 8);
   // The first byte that is no letter, 8 for none: the marks moved down a bit, and one past
   // the last byte's, so that the count never meets a zero.
-  const auto fine = [&](std::uint64_t x) {
-    const auto segni = (~lettere(x) & kAlto) >> 1 | 1ULL << 63;
-    return static_cast<unsigned>(std::countr_zero(segni) + 1) / 8;
+  const auto fine = [](std::uint64_t segni) {
+    const auto altri = (~segni & kAlto) >> 1 | 1ULL << 63;
+    return static_cast<unsigned>(std::countr_zero(altri) + 1) / 8;
   };
-  const unsigned finePrime = fine(prime), fineAltre = fine(altre);
+  const std::uint64_t segniPrime = lettere(prime), segniAltre = lettere(altre);
+  const unsigned finePrime = fine(segniPrime), fineAltre = fine(segniAltre);
   const unsigned n = finePrime + (fineAltre & (0U - (finePrime >> 3)));
-  k = {minuscole(prime) & primi(n), minuscole(altre) & primi(n > 8 ? n - 8 : 0)};
+  k = {minuscole(prime, segniPrime) & primi(n),
+       minuscole(altre, segniAltre) & primi(n > 8 ? n - 8 : 0)};
   i += n;
   if (n < 16) return true;
   while (lettera(testo[i])) ++i;  // the rest of a longer word, before the zeros that end it
@@ -316,23 +319,21 @@ bool forma(std::string_view t, Parti& p) {
   } else if (!giornoMeseAnno(c, p.data, p.cifreAnno)) {
     return false;
   }
-  // The common year in parentheses, as the answers write it where a style turns the year.
-  std::size_t prima = c.i;
+  // The common year in parentheses, as the answers write it where a style turns the year,
+  // then the weekday after a colon. The text ends in neither blank, so blanks skipped
+  // here are followed by more of it.
   c.vuoti();
-  if (int anno = 0; c.salta('(') && c.cifre(anno) > 0 && c.salta(')')) {
+  if (c.salta('(')) {
+    int anno = 0;
+    if (c.cifre(anno) == 0 || !c.salta(')')) return false;
     p.annoComune = anno;
-    prima = c.i;
+    c.vuoti();
   }
-  c.i = prima;
-  // The weekday after a colon, as the answers write it.
-  c.vuoti();
   if (c.salta(':')) {
     c.vuoti();
     if (p.settimana) return false;
     p.settimana = settimana(c.parola());
     if (!p.settimana) return false;
-  } else {
-    c.i = prima;
   }
   return c.i == t.size();
 }
