@@ -451,11 +451,19 @@ void frmAlmanacco::unaMisuraPerGruppo() {
     // Each fit starts from the size found so far: the group shrinks only as far as its
     // least fitting text needs.
     float punti = std::numeric_limits<float>::max();
-    for (const Etichetta* cella : celle) {
-      if (!gruppo.testiCheGirano)
+    for (std::size_t i = 0; i < celle.size(); ++i) {
+      const Etichetta* cella = celle[i];
+      if (!gruppo.testiCheGirano) {
         punti = cella->puntiPer(cella->Caption(), punti);
-      else
-        for (const Etichetta* altra : celle) punti = cella->puntiPer(altra->Caption(), punti);
+        continue;
+      }
+      // Every text in every cell; a cell of a size already tried adds nothing.
+      const auto stessa = [cella](const Etichetta* altra) {
+        return altra->size() == cella->size();
+      };
+      if (std::any_of(celle.begin(), celle.begin() + static_cast<std::ptrdiff_t>(i), stessa))
+        continue;
+      for (const Etichetta* altra : celle) punti = cella->puntiPer(altra->Caption(), punti);
     }
     for (Etichetta* cella : celle) cella->setPuntiDelGruppo(punti);
   }
