@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "creazione.h"
 #include "tabelle.h"
 #include "testo.h"
 

@@ -5,26 +5,15 @@
 #include <vector>
 
 #include "etichette.h"
+#include "tabelle.h"
 
 namespace almanacco {
 
-namespace dettaglio {
-inline constexpr std::array<std::array<char, 2>, 32> kNumeri = [] {
-  std::array<std::array<char, 2>, 32> testi{};
-  for (std::size_t n = 0; n < testi.size(); ++n)
-    testi[n] = n < 10
-                   ? std::array{static_cast<char>('0' + n), '\0'}
-                   : std::array{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
-  return testi;
-}();
-}  // namespace dettaglio
+// Century cell i (1 to 8) stands for the years (14 + i)00 to (14 + i)99: the prefix
+// of the year is the cell's caption without its two zeros.
+inline constexpr std::array<std::string_view, 8> kPrefissiSecolo{"15", "16", "17", "18",
+                                                                 "19", "20", "21", "22"};
 
-// The decimal text of 0 to 31: the captions of the day and digit cells.
-constexpr std::string_view numeroInLettere(int n) {
-  if (n < 0 || n >= static_cast<int>(dettaglio::kNumeri.size())) return {};
-  return {dettaglio::kNumeri[static_cast<std::size_t>(n)].data(), n < 10 ? 1U : 2U};
-}
-static_assert(numeroInLettere(7) == "7" && numeroInLettere(31) == "31");
 
 // What the labels that the engine reads and writes hold when the window is created. The
 // window's control table takes these same values, so the two never disagree.

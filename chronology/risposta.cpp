@@ -7,7 +7,6 @@
 #include <cstring>
 #include <utility>
 
-#include "creazione.h"
 #include "regola.h"
 #include "tabelle.h"
 

@@ -23,10 +23,23 @@ inline constexpr std::array<std::string_view, 12> kNomiMesi{
     "Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
     "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
 
-// Century cell i (1 to 8) stands for the years (14 + i)00 to (14 + i)99: the prefix
-// of the year is the cell's caption without its two zeros.
-inline constexpr std::array<std::string_view, 8> kPrefissiSecolo{"15", "16", "17", "18",
-                                                                 "19", "20", "21", "22"};
+namespace dettaglio {
+inline constexpr std::array<std::array<char, 2>, 32> kNumeri = [] {
+  std::array<std::array<char, 2>, 32> testi{};
+  for (std::size_t n = 0; n < testi.size(); ++n)
+    testi[n] = n < 10
+                   ? std::array{static_cast<char>('0' + n), '\0'}
+                   : std::array{static_cast<char>('0' + n / 10), static_cast<char>('0' + n % 10)};
+  return testi;
+}();
+}  // namespace dettaglio
+
+// The decimal text of 0 to 31: the captions of the day and digit cells.
+constexpr std::string_view numeroInLettere(int n) {
+  if (n < 0 || n >= static_cast<int>(dettaglio::kNumeri.size())) return {};
+  return {dettaglio::kNumeri[static_cast<std::size_t>(n)].data(), n < 10 ? 1U : 2U};
+}
+static_assert(numeroInLettere(7) == "7" && numeroInLettere(31) == "31");
 
 // One row of the perpetual calendar: the remainders of the year divided by 28 that
 // select it, and the weekday of the 1st of each month.
