@@ -3,6 +3,6 @@
 #include "Programma.h"
 
 int main(int argc, char* argv[]) {
-  return almanacco::eseguiProgramma(argc, argv, almanacco::kItalia,
+  return almanacco::eseguiProgramma(argc, argv, almanacco::kItaliaLuogo,
                                     almanacco::esciDopoIlPrimoFrame);
 }

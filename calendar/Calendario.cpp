@@ -40,7 +40,7 @@ void Calendario::CalcolaIndice() {
   if (resto < 0) return;
   const auto mese = numeroTra(etichette_.caption(lblMeseSel), 1, 12);
   if (!mese) return;
-  etichette_.setCaption(lblIndice, kAbbreviazioni[primoDelMese(*anno, *mese, riforma_)]);
+  etichette_.setCaption(lblIndice, kAbbreviazioni[primoDelMese(*anno, *mese, conto_)]);
 }
 
 void Calendario::DisponiSettimana() {
@@ -62,7 +62,7 @@ void Calendario::ScriviRisultato() {
   if (auto giorno = numeroTra(etichette_.caption(lblGiornoSel), 1, 31)) {
     const auto anno = comeIntero(etichette_.caption(lblAnno));
     const auto mese = numeroTra(etichette_.caption(lblMeseSel), 1, 12);
-    if (anno && mese) giorno = giornoInIntestazione(*anno, *mese, *giorno, riforma_);
+    if (anno && mese) giorno = giornoInIntestazione(*anno, *mese, *giorno, conto_);
     const auto colonna = static_cast<std::int16_t>(colonnaDelGiorno(*giorno));
     if (const auto settimana = giornoAbbreviato(etichette_.caption(lblNome(colonna))))
       etichette_.setCaption(lblFinale(3), kNomiGiorni[*settimana]);
@@ -74,11 +74,11 @@ void Calendario::ScriviRisultato() {
 }
 
 std::optional<GiorniDelMese> celleDeiGiorni(std::string_view anno, std::string_view meseSel,
-                                            const Riforma& riforma) {
+                                            const ContoDeiGiorni& conto) {
   const auto numero = comeIntero(anno);
   const auto mese = numeroTra(meseSel, 1, 12);
   if (!numero || *numero < 0 || !mese) return std::nullopt;
-  return giorniDelMese(*numero, *mese, riforma);
+  return giorniDelMese(*numero, *mese, conto);
 }
 
 std::optional<std::string_view> nomeDelMese(std::string_view meseSel) {

@@ -15,11 +15,11 @@ namespace almanacco {
 // skips a step whose input it does not recognise, leaving that step's labels as they were.
 class Calendario {
  public:
-  // The weekdays are counted in `riforma`'s calendar, Italy's unless another is given.
-  explicit Calendario(LabelStore& etichette, const Riforma& riforma = kItalia)
-      : etichette_(etichette), riforma_(riforma) {}
+  // The weekdays are counted in the calendar given, Italy's unless another is.
+  explicit Calendario(LabelStore& etichette, const ContoDeiGiorni& conto = kItalia)
+      : etichette_(etichette), conto_(conto) {}
 
-  const Riforma& riforma() const { return riforma_; }
+  const ContoDeiGiorni& conto() const { return conto_; }
 
   // lblAnno = century prefix + decade text + unit text.
   void ComponiAnno();
@@ -42,14 +42,14 @@ class Calendario {
 
  private:
   LabelStore& etichette_;
-  Riforma riforma_;
+  ContoDeiGiorni conto_;
 };
 
 // The day cells that the month the holder names shows in the year that lblAnno holds,
 // by the calendar given: the days the month had. Nothing for a month holder that names
 // no month, or a year that is no number or is negative.
 std::optional<GiorniDelMese> celleDeiGiorni(std::string_view anno, std::string_view meseSel,
-                                            const Riforma& riforma = kItalia);
+                                            const ContoDeiGiorni& conto = kItalia);
 
 // Appends the result line, "15 Giugno 1957: Sabato", from its four pieces.
 inline void componiRisultato(std::string& riga, std::string_view giorno, std::string_view mese,

@@ -14,7 +14,6 @@ namespace almanacco {
 inline constexpr std::array<std::string_view, 8> kPrefissiSecolo{"15", "16", "17", "18",
                                                                  "19", "20", "21", "22"};
 
-
 // What the labels that the engine reads and writes hold when the window is created. The
 // window's control table takes these same values, so the two never disagree.
 namespace creazione {

@@ -7,255 +7,15 @@
 #include <cstring>
 #include <optional>
 
+#include "enunciato.h"
+#include "parole.h"
 #include "tabelle.h"
 
 namespace almanacco {
 
+using namespace parole;
+
 namespace {
-
-constexpr bool cifra(char c) {
-  return static_cast<unsigned char>(c - '0') <= 9;
-}
-// A byte of a word: an ASCII letter, or any byte of a character beyond ASCII. The few
-// signs among the letters' codes (@ [ \ ] ^ _ ` { | } ~) count as well: no form has one
-// next to a word, so a word that takes one in is no name, as the text is no date either
-// way, and bytes from 0x40 up are told at once, eight together.
-constexpr bool lettera(char c) {
-  return static_cast<unsigned char>(c) >= 0x40;
-}
-// What stands between the parts of a date, and what else may stand around it.
-constexpr bool vuoto(char c) {
-  return c == ' ' || c == '\t';
-}
-
-// A word as names are compared: its bytes, ASCII letters in lower case, packed into two
-// numbers, which compare at once (the terminal reads a million names a second). A word
-// of 16 bytes or more is no name.
-struct Chiave {
-  std::uint64_t prime = 0, altre = 0;  // bytes 1 to 8, then 9 to 16
-  friend constexpr bool operator==(const Chiave&, const Chiave&) = default;
-};
-
-// Reads the word that begins at `i` into `k`, and leaves `i` past it: whether it can be
-// a name. Sixteen bytes are looked at whatever the word's length, with no branch that
-// depends on it: where a word ends differs from line to line, which the processor
-// cannot foresee.
-constexpr bool leggiParola(std::string_view t, std::size_t& i, Chiave& k) {
-  std::array<unsigned char, 16> byte{};
-  bool dentro = true;
-  std::size_t n = 0;
-  for (std::size_t j = 0; j < byte.size(); ++j) {
-    const auto c = static_cast<unsigned char>(i + j < t.size() ? t[i + j] : ' ');
-    dentro = dentro && lettera(static_cast<char>(c));
-    const auto minuscolo = c < 0x80 ? static_cast<unsigned char>(c | 0x20) : c;
-    byte[j] = dentro ? minuscolo : 0;
-    n += dentro ? 1 : 0;
-  }
-  i += n;
-  const bool nome = n < byte.size();
-  while (i < t.size() && lettera(t[i])) ++i;  // the rest of a longer word
-  const auto parti = std::bit_cast<std::array<std::uint64_t, 2>>(byte);
-  k = {parti[0], parti[1]};
-  return nome;
-}
-
-// The same, at run time, for a word followed by 16 bytes that may be read: they are
-// read at once, eight to a number, and each byte is looked at in all eight together.
-[[gnu::always_inline]] inline bool leggiParolaSeguita(const char* testo, std::size_t& i,
-                                                      Chiave& k) {
-  constexpr std::uint64_t kByte = 0x0101010101010101ULL, kAlto = 0x80 * kByte;
-  // 0x80 in each byte that is a letter: one of its two top bits set.
-  const auto lettere = [](std::uint64_t x) { return (x | x << 1) & kAlto; };
-  // ASCII letters in lower case: the case bit set where a letter's mark is and the
-  // byte's own top bit is not.
-  const auto minuscole = [](std::uint64_t x, std::uint64_t segni) {
-    return x | ((segni & ~x) >> 2);
-  };
-  // The first `byte` bytes (0 to 8), and the word's length below, are worked out without
-  // a branch, as the length differs from line to line.
-  const auto primi = [](unsigned byte) {
-    return ((1ULL << (8 * (byte & 7))) - 1) | (0 - std::uint64_t{byte >> 3});
-  };
-  std::uint64_t prime, altre;
-  std::memcpy(&prime, testo + i, 8);
-  std::memcpy(&altre, testo + i + 8, 8);
-  // The first byte that is no letter, 8 for none: the marks moved down a bit, and one past
-  // the last byte's, so that the count never meets a zero.
-  const auto fine = [](std::uint64_t segni) {
-    const auto altri = (~segni & kAlto) >> 1 | 1ULL << 63;
-    return static_cast<unsigned>(std::countr_zero(altri) + 1) / 8;
-  };
-  const std::uint64_t segniPrime = lettere(prime), segniAltre = lettere(altre);
-  const unsigned finePrime = fine(segniPrime), fineAltre = fine(segniAltre);
-  const unsigned n = finePrime + (fineAltre & (0U - (finePrime >> 3)));
-  k = {minuscole(prime, segniPrime) & primi(n),
-       minuscole(altre, segniAltre) & primi(n > 8 ? n - 8 : 0)};
-  i += n;
-  if (n < 16) return true;
-  while (lettera(testo[i])) ++i;  // the rest of a longer word, before the zeros that end it
-  return false;
-}
-
-constexpr std::optional<Chiave> chiave(std::string_view parola) {
-  Chiave k;
-  std::size_t i = 0;
-  if (!leggiParola(parola, i, k) || i != parola.size()) return std::nullopt;
-  return k;
-}
-
-// A table of names as they are compared, worked out while compiling: the whole of each,
-// or its first `lettere` letters, standing for `valori`.
-struct Nome {
-  Chiave chiave;
-  int valore;
-};
-template <std::size_t N>
-constexpr std::array<Nome, N> nomi(const std::array<std::string_view, N>& testi,
-                                   std::size_t lettere = 15) {
-  std::array<Nome, N> tabella{};
-  for (std::size_t i = 0; i < N; ++i)
-    tabella[i] = {*chiave(testi[i].substr(0, lettere)), static_cast<int>(i + 1)};
-  return tabella;
-}
-
-// The weekdays as their names end: in ì, or as they are also written, í, Ì, Í or i.
-constexpr auto kGiorni = [] {
-  constexpr std::string_view kFinali[] = {"ì", "í", "Ì", "Í", "i"};
-  std::array<Nome, 27> tabella{};
-  std::size_t n = 0;
-  for (std::size_t g = 0; g < kNomiGiorni.size(); ++g) {
-    const std::string_view nome = kNomiGiorni[g];
-    const int valore = static_cast<int>(g + 1);
-    if (!nome.ends_with(kFinali[0])) {
-      tabella[n++] = {*chiave(nome), valore};
-      continue;
-    }
-    const std::string_view radice = nome.substr(0, nome.size() - kFinali[0].size());
-    for (const std::string_view finale : kFinali) {
-      std::array<char, 16> altro{};
-      std::copy(radice.begin(), radice.end(), altro.begin());
-      std::copy(finale.begin(), finale.end(), altro.begin() + radice.size());
-      tabella[n++] = {*chiave({altro.data(), radice.size() + finale.size()}), valore};
-    }
-  }
-  return tabella;
-}();
-constexpr auto kMesiRomani = nomi(std::array<std::string_view, 12>{
-    "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX", "X", "XI", "XII"});
-// The months by Italian name, by the window's GEN to DIC (each name's first three
-// letters) or by Roman numeral.
-constexpr auto kMesi = [] {
-  std::array<Nome, 36> tabella{};
-  const auto interi = nomi(kNomiMesi), brevi = nomi(kNomiMesi, 3);
-  for (std::size_t m = 0; m < 12; ++m) {
-    tabella[m] = interi[m];
-    tabella[12 + m] = brevi[m];
-    tabella[24 + m] = kMesiRomani[m];
-  }
-  return tabella;
-}();
-static_assert(kGiorni[2].chiave == *chiave("LUNEDÌ") && kGiorni[1].chiave == *chiave("Lunedí") &&
-              kMesi[17].chiave == *chiave("Giu"));
-
-// A table of names looked up at once, without a search: each name in the slot that its
-// bytes, multiplied by a number found while compiling, point to, and no two in one
-// slot. A search through the table would stop at a different name each time, which
-// the processor cannot foresee.
-template <unsigned Bit>
-struct Dizionario {
-  std::uint64_t moltiplicatore = 0;
-  std::array<Nome, std::size_t{1} << Bit> posti{};  // a value of 0 is an empty slot
-
-  constexpr std::size_t posto(const Chiave& k) const {
-    return ((k.prime + k.altre * 0x100000001B3ULL) * moltiplicatore) >> (64 - Bit);
-  }
-  // The value of the name `k`; nothing where it is not there.
-  std::optional<int> cerca(const std::optional<Chiave>& k) const {
-    if (!k) return std::nullopt;
-    const Nome& n = posti[posto(*k)];
-    if (n.valore == 0 || !(n.chiave == *k)) return std::nullopt;
-    return n.valore;
-  }
-};
-
-template <unsigned Bit, std::size_t N>
-constexpr Dizionario<Bit> dizionario(const std::array<Nome, N>& nomi) {
-  for (std::uint64_t prova = 1;; ++prova) {
-    Dizionario<Bit> d{0x9E3779B97F4A7C15ULL * prova | 1, {}};
-    bool separati = true;
-    for (const Nome& n : nomi) {
-      Nome& posto = d.posti[d.posto(n.chiave)];
-      separati = separati && posto.valore == 0;
-      posto = n;
-    }
-    if (separati) return d;
-  }
-}
-
-constexpr auto kSettimana = dizionario<6>(kGiorni);
-constexpr auto kMesiInLettere = dizionario<7>(kMesi);
-constexpr auto kMesiRomaniSoli = dizionario<4>(kMesiRomani);
-
-std::optional<Giorno> settimana(const std::optional<Chiave>& k) {
-  const auto g = kSettimana.cerca(k);
-  if (!g) return std::nullopt;
-  return static_cast<Giorno>(*g - 1);
-}
-
-// A cursor over a date's text, which is followed by zeros, at least 16, that may be read:
-// no step of the cursor goes past a zero, which no part of a date is made of.
-struct Cursore {
-  std::string_view t;
-  std::size_t i = 0;
-
-  char ora() const { return t.data()[i]; }
-  bool salta(char c) {
-    if (ora() != c) return false;
-    ++i;
-    return true;
-  }
-  bool salta(std::string_view s) {
-    if (t.substr(i, s.size()) != s) return false;
-    i += s.size();
-    return true;
-  }
-  // Skips blanks: whether there was one at least.
-  bool vuoti() {
-    const std::size_t da = i;
-    while (vuoto(ora())) ++i;
-    return i > da;
-  }
-  // The word at the cursor as names are compared; nothing for one that is no name.
-  std::optional<Chiave> parola() {
-    Chiave k;
-    if (!leggiParolaSeguita(t.data(), i, k)) return std::nullopt;
-    return k;
-  }
-  // A day of one or two digits, counted without a branch: their number differs from
-  // line to line. Nothing for any other number of digits.
-  std::optional<int> giorno() {
-    const auto prima = static_cast<unsigned>(ora() - '0');
-    const auto seconda = static_cast<unsigned>(t.data()[i + 1] - '0');
-    const unsigned due = seconda <= 9 ? 1 : 0;
-    if (prima > 9 || cifra(t.data()[i + 1 + due])) return std::nullopt;
-    i += 1 + due;
-    return static_cast<int>(prima * (1 + 9 * due) + seconda * due);
-  }
-  // Digits, however many: how many, and their value capped past 9999. Four, as most
-  // years have, are read at once.
-  std::size_t cifre(int& valore) {
-    const auto d = [this](std::size_t k) { return static_cast<unsigned>(t.data()[i + k] - '0'); };
-    if (std::max({d(0), d(1), d(2), d(3)}) <= 9 && d(4) > 9) {
-      valore = static_cast<int>(d(0) * 1000 + d(1) * 100 + d(2) * 10 + d(3));
-      i += 4;
-      return 4;
-    }
-    const std::size_t da = i;
-    valore = 0;
-    for (; cifra(ora()); ++i) valore = std::min(valore * 10 + (t[i] - '0'), kUltimoAnnoStorico + 1);
-    return i - da;
-  }
-};
 
 // ISO 8601, exactly yyyy-mm-dd: the year's four digits, then month and day of two.
 bool iso(std::string_view t, DataScritta& d) {
@@ -269,13 +29,17 @@ bool iso(std::string_view t, DataScritta& d) {
   return true;
 }
 
-// What a text says, before any calendar is asked.
-struct Parti {
-  DataScritta data;
-  std::size_t cifreAnno = 0;
-  std::optional<Giorno> settimana;
-  std::optional<int> annoComune;
-};
+}  // namespace
+
+namespace lettura {
+
+bool settimanaPrima(Cursore& c, Enunciato& e) {
+  // A weekday before the date, with a comma or a blank after it.
+  if (!lettera(c.ora())) return true;
+  e.settimana = settimanaDi(c.parola());
+  const bool virgola = c.salta(',');
+  return e.settimana && (c.vuoti() || virgola);
+}
 
 // Day, month and year, in figures, Roman numerals or words.
 bool giornoMeseAnno(Cursore& c, DataScritta& d, std::size_t& cifreAnno) {
@@ -305,177 +69,236 @@ bool giornoMeseAnno(Cursore& c, DataScritta& d, std::size_t& cifreAnno) {
   return cifreAnno > 0;
 }
 
-bool forma(std::string_view t, Parti& p) {
-  Cursore c{t};
-  // A weekday before the date, with a comma or a blank after it.
-  if (lettera(c.ora())) {
-    p.settimana = settimana(c.parola());
-    const bool virgola = c.salta(',');
-    if (!p.settimana || (!c.vuoti() && !virgola)) return false;
-  }
-  if (iso(t.substr(c.i, 10), p.data) && (c.i + 10 == t.size() || !cifra(t[c.i + 10]))) {
-    c.i += 10;
-    p.cifreAnno = 4;
-  } else if (!giornoMeseAnno(c, p.data, p.cifreAnno)) {
-    return false;
-  }
+bool coda(Cursore& c, Enunciato& e) {
   // The common year in parentheses, as the answers write it where a style turns the year,
   // then the weekday after a colon. The text ends in neither blank, so blanks skipped
   // here are followed by more of it.
+  const std::size_t prima = c.i;
   c.vuoti();
   if (c.salta('(')) {
     int anno = 0;
-    if (c.cifre(anno) == 0 || !c.salta(')')) return false;
-    p.annoComune = anno;
+    const std::size_t cifre = c.cifre(anno);
+    if (cifre == 0 || !c.salta(')')) {
+      // Not a year: what the form after it makes of the parenthesis.
+      c.i = prima;
+      return true;
+    }
+    e.annoComune = anno;
+    e.cifreAnnoComune = cifre;
     c.vuoti();
   }
   if (c.salta(':')) {
     c.vuoti();
-    if (p.settimana) return false;
-    p.settimana = settimana(c.parola());
-    if (!p.settimana) return false;
+    if (e.settimana) return false;
+    e.settimana = settimanaDi(c.parola());
+    if (!e.settimana) return false;
   }
-  return c.i == t.size();
+  return true;
+}
+
+}  // namespace lettura
+
+namespace {
+
+using lettura::Enunciato;
+
+bool forma(std::string_view t, Enunciato& e) {
+  Cursore c{t};
+  if (!lettura::settimanaPrima(c, e)) return false;
+  if (iso(t.substr(c.i, 10), e.data) && (c.i + 10 == t.size() || !cifra(t[c.i + 10]))) {
+    c.i += 10;
+    e.cifreAnno = 4;
+  } else if (!lettura::giornoMeseAnno(c, e.data, e.cifreAnno)) {
+    return false;
+  }
+  return lettura::coda(c, e) && c.i == t.size();
+}
+
+constexpr bool fuori(int anno) {
+  return anno < kPrimoAnnoStorico || anno > kUltimoAnnoStorico;
+}
+
+// The common year of the written date in the style `stile`, where the date is one of the
+// style's years in the place: whether the style gives it.
+struct Anno {
+  int comune;
+  bool inUso;
+};
+Anno nelloStile(const DataScritta& d, Stile stile, const Giornata& fine) {
+  const int comune = annoComune(d.anno, d.mese, d.giorno, stile);
+  return {comune, dettaglio::chiave(comune, d.mese, d.giorno) <= dettaglio::chiave(fine)};
+}
+
+// The place's styles, each in the years it was written: the readings of the written
+// date that fall in the years of the style that gives them. Most places have one.
+Lettura neiSuoiStili(DataScritta d, const Luogo& luogo) {
+  Lettura trovata{Esito::NelLuogoMai, d};
+  int dal = dettaglio::chiave(kSempre);
+  for (const StileDelLuogo& s : luogo.stili) {
+    if (s.fino == Giornata{}) break;
+    const int comune = annoComune(d.anno, d.mese, d.giorno, s.stile);
+    const int chiave = dettaglio::chiave(comune, d.mese, d.giorno);
+    const bool nelPeriodo = !s.ignoto && chiave >= dal && chiave <= dettaglio::chiave(s.fino);
+    dal = dettaglio::chiave(s.fino) + 1;
+    if (!nelPeriodo) {
+      // The first style tried names the refusal, unless a later one comes nearer.
+      if (trovata.esito == Esito::NelLuogoMai && trovata.data.annoComune == 0) {
+        trovata.stile = s.stile;
+        trovata.data.annoComune = comune;
+      }
+      continue;
+    }
+    if (trovata.esito == Esito::Data && trovata.data.annoComune != comune)
+      return {Esito::StileAmbiguo, trovata.data, 0, 0, 0, trovata.stile, s.stile, comune};
+    if (trovata.esito != Esito::Data) {
+      trovata = {Esito::Data, d};
+      trovata.data.annoComune = comune;
+      trovata.stile = s.stile;
+    }
+  }
+  return trovata;
 }
 
 }  // namespace
 
+namespace lettura {
+
+namespace {
+// A year that breaks the rules of a year: cut short, too long, or outside the era.
+std::optional<Esito> annoSbagliato(int anno, std::size_t cifre) {
+  if (cifre < 3) return Esito::AnnoIncompleto;
+  // A year of five digits or more is no year as the forms write one, unless its value
+  // itself is past the calendar's end.
+  if (cifre > 4 && !fuori(anno)) return Esito::NonUnaData;
+  if (fuori(anno)) return Esito::FuoriAnni;
+  return std::nullopt;
+}
+Lettura rifiuto(Esito esito, const DataScritta& d, int anno, std::size_t cifre, bool parentesi) {
+  Lettura l{esito, d};
+  l.annoInCausa = anno;
+  l.cifreInCausa = static_cast<unsigned char>(std::min<std::size_t>(cifre, 8));
+  l.inParentesi = parentesi;
+  return l;
+}
+// The count a twin is written in: the other of Julian and Gregorian; Sweden's days have
+// their Julian twins, as the Russian record of the same war dates them.
+constexpr Computo altroComputo(Computo computo) {
+  return computo == Computo::Giuliano ? Computo::Gregoriano : Computo::Giuliano;
+}
+}  // namespace
+
+Lettura valuta(const Enunciato& e, const Datazione& datazione) {
+  DataScritta d = e.data;
+  if (const auto sbagliato = annoSbagliato(d.anno, e.cifreAnno))
+    return rifiuto(*sbagliato, d, d.anno, e.cifreAnno, false);
+  if (e.annoComune && !e.annoDoppio)
+    if (const auto sbagliato = annoSbagliato(*e.annoComune, e.cifreAnnoComune))
+      return rifiuto(*sbagliato, d, *e.annoComune, e.cifreAnnoComune, true);
+  const Luogo& luogo = *datazione.luogo;
+  Stile stile = Stile::Comune;
+  const bool senzaStile = !datazione.stile && luogo.soloComune();
+  if (e.gemello && e.annoDelGemello) {
+    // A year written once for both halves is the common one: the other count's writers
+    // reckoned from 1 January.
+    d.annoComune = d.anno;
+    if (datazione.stile) stile = *datazione.stile;
+    d.anno = annoNelloStile(d.annoComune, d.mese, d.giorno, stile);
+  } else if (datazione.stile) {
+    stile = *datazione.stile;
+    const Anno anno = nelloStile(d, stile, fineDelloStile(stile, luogo));
+    d.annoComune = anno.comune;
+    if (!anno.inUso && !fuori(anno.comune)) {
+      Lettura l{Esito::StileFinito, d};
+      l.stile = stile;
+      return l;
+    }
+  } else if (senzaStile) {
+    d.annoComune = d.anno;
+  } else {
+    const Lettura lettura = neiSuoiStili(d, luogo);
+    if (lettura.esito != Esito::Data) return lettura;
+    d = lettura.data;
+    stile = lettura.stile;
+  }
+  if (e.annoDoppio && senzaStile) {
+    // A double year read without a style says which one applies: any that gives its
+    // second year, in the years it was in use.
+    for (const DatiStile& s : kStili) {
+      const Anno anno = nelloStile(e.data, s.stile, s.fine);
+      if (anno.comune == *e.annoComune && anno.inUso) {
+        d.annoComune = anno.comune;
+        stile = s.stile;
+        break;
+      }
+    }
+  }
+  if (fuori(d.annoComune)) {
+    Lettura l = rifiuto(Esito::FuoriAnni, d, d.annoComune, 4, false);
+    l.stile = stile;
+    return l;
+  }
+  const ContoDeiGiorni& conto = luogo.conto;
+  const Periodo* periodo = conto.periodo(d.annoComune, d.mese, d.giorno);
+  if (d.mese < 1 || d.mese > 12 || d.giorno < 1 || d.giorno > 31 || !periodo ||
+      !esistevaNel(*periodo, d.annoComune, d.mese, d.giorno, conto)) {
+    Lettura l{Esito::Inesistente, d};
+    l.stile = stile;
+    return l;
+  }
+  Lettura lettura{Esito::Data, d};
+  lettura.stile = stile;
+  if (e.annoComune && *e.annoComune != d.annoComune) {
+    lettura.esito = e.annoDoppio ? Esito::DoppiaDiscorde : Esito::AnnoComuneSbagliato;
+    lettura.annoComuneScritto = *e.annoComune;
+    return lettura;
+  }
+  lettura.settimana = settimanaNel(*periodo, d.annoComune, d.mese, d.giorno);
+  if (e.settimana && lettura.settimana != *e.settimana) {
+    lettura.esito = Esito::SettimanaSbagliata;
+    lettura.settimanaScritta = *e.settimana;
+    return lettura;
+  }
+  lettura.annoDoppio = e.annoDoppio && senzaStile;
+  if (e.gemello || e.gemelloFuori || datazione.doppia) {
+    lettura.computoGemello = altroComputo(periodo->computo);
+    lettura.gemello = giornataDi(numeroDelGiorno(d.annoComune, d.mese, d.giorno, periodo->computo),
+                                 lettura.computoGemello);
+    lettura.conGemello = true;
+    const bool fuoriEra = fuori(lettura.gemello.anno);
+    const bool concorda =
+        (!e.computoDelGemello || *e.computoDelGemello == lettura.computoGemello) &&
+        (e.gemelloFuori ? fuoriEra && e.gemelloPrima == (lettura.gemello.anno < kPrimoAnnoStorico)
+                        : !e.gemello || *e.gemello == lettura.gemello);
+    if (!concorda) lettura.esito = Esito::DoppiaDiscorde;
+  }
+  return lettura;
+}
+
+}  // namespace lettura
+
 Lettura leggiSenzaSpazi(std::string_view testo, const Datazione& datazione) {
-  Parti p;
+  Enunciato e;
   // ISO first, read by position: the form of dates by the million. Any other form is
   // read from a copy followed by zeros, which words are read 16 bytes at a time from.
   std::array<char, kDataMassima + 16> copia;
-  if (iso(testo, p.data)) {
-    p.cifreAnno = 4;
+  if (iso(testo, e.data)) {
+    e.cifreAnno = 4;
   } else {
+    if (testo.empty()) return {Esito::Vuota, {}};
     if (testo.size() > kDataMassima) return {Esito::NonUnaData, {}};
     std::memcpy(copia.data(), testo.data(), testo.size());
     std::memset(copia.data() + testo.size(), 0, 16);
-    if (!forma({copia.data(), testo.size()}, p)) return {Esito::NonUnaData, {}};
+    const std::string_view copiato{copia.data(), testo.size()};
+    if (!forma(copiato, e)) {
+      if (auto altra = lettura::formeDocumentarie(copiato, datazione)) return *altra;
+      return {Esito::NonUnaData, {}};
+    }
   }
-  DataScritta& d = p.data;
-  if (p.cifreAnno < 3) return {Esito::AnnoIncompleto, d};
-  const auto fuori = [](int anno) { return anno < kPrimoAnnoStorico || anno > kUltimoAnnoStorico; };
-  // A year of five digits or more is no year as the forms write one, unless its value
-  // itself is past the calendar's end.
-  if (p.cifreAnno > 4 && !fuori(d.anno)) return {Esito::NonUnaData, d};
-  d.annoComune = datazione.stile == Stile::Comune
-                     ? d.anno
-                     : annoComune(d.anno, d.mese, d.giorno, datazione.stile);
-  if (fuori(d.anno) || fuori(d.annoComune)) return {Esito::FuoriAnni, d};
-  if (!esisteva(d.annoComune, d.mese, d.giorno, datazione.riforma)) return {Esito::Inesistente, d};
-  if (p.annoComune && *p.annoComune != d.annoComune)
-    return {Esito::AnnoComuneSbagliato, d, 0, 0, *p.annoComune};
-  const Giorno vera = giornoDellaSettimana(d.annoComune, d.mese, d.giorno, datazione.riforma);
-  if (p.settimana && vera != *p.settimana)
-    return {Esito::SettimanaSbagliata, d, vera, *p.settimana};
-  return {Esito::Data, d, vera};
+  return lettura::valuta(e, datazione);
 }
-
-namespace {
-
-// A weekday as a sentence names it: "sabato".
-std::string minuscolo(Giorno g) {
-  std::string nome(kNomiGiorni[g]);
-  nome.front() = static_cast<char>(nome.front() | 0x20);
-  return nome;
-}
-
-// Why a text is no answerable date.
-std::string motivo(const Lettura& l) {
-  switch (l.esito) {
-    case Esito::Data:
-      return {};
-    case Esito::AnnoIncompleto:
-      return "l'anno va scritto per intero (57 può essere il 57 o il 1957)";
-    case Esito::FuoriAnni:
-      return "anno fuori dal calendario, che va dall'anno 1 al 9999";
-    case Esito::Inesistente:
-      return "data inesistente";
-    case Esito::SettimanaSbagliata:
-      return "cade di " + minuscolo(l.settimana) + ", non di " + minuscolo(l.settimanaScritta);
-    case Esito::AnnoComuneSbagliato:
-      return "l'anno comune è il " + std::to_string(l.data.annoComune) + ", non il " +
-             std::to_string(l.annoComuneScritto);
-    case Esito::NonUnaData:
-      break;
-  }
-  return "non è una data (si scrive 15/6/1957, 15.VI.1957, 15 giugno 1957 o 1957-06-15)";
-}
-
-}  // namespace
 
 Lettura leggiData(std::string_view testo, const Datazione& datazione) {
   return leggiSenzaSpazi(senzaSpazi(testo), datazione);
-}
-
-namespace {
-// The character that begins at `i` in UTF-8, and how many bytes it takes; a byte that
-// begins no valid character (a stray one, an overlong form, a surrogate, a sequence cut
-// short or past U+10FFFF) takes one byte and no character.
-struct Carattere {
-  char32_t codice;
-  std::size_t byte;  // 0: no character
-};
-Carattere carattere(std::string_view t, std::size_t i) {
-  const auto b = [&](std::size_t k) { return static_cast<unsigned char>(t[i + k]); };
-  const unsigned char primo = b(0);
-  if (primo < 0x80) return {primo, 1};
-  const std::size_t n = primo >= 0xF0 ? 4 : primo >= 0xE0 ? 3 : primo >= 0xC2 ? 2 : 0;
-  if (n == 0 || primo > 0xF4 || i + n > t.size()) return {0, 0};
-  char32_t codice = primo & (0x7F >> n);
-  for (std::size_t k = 1; k < n; ++k) {
-    if ((b(k) & 0xC0) != 0x80) return {0, 0};
-    codice = codice << 6 | (b(k) & 0x3F);
-  }
-  constexpr char32_t kMinimo[] = {0, 0, 0x80, 0x800, 0x10000};
-  if (codice < kMinimo[n] || codice > 0x10FFFF || (codice >= 0xD800 && codice <= 0xDFFF))
-    return {0, 0};
-  return {codice, n};
-}
-
-// Whether a character would harm a terminal or hide what it shows: the controls (C0,
-// DEL, C1); the bidirectional embeddings, overrides and isolates, which can reorder the
-// text around them, and the marks of direction; and the characters of no width (the
-// zero-width spaces and joiners, the byte-order mark, the separators of lines and
-// paragraphs), which leave no trace of what made a text no date.
-bool daMostrareInCodice(char32_t c) {
-  return c < 0x20 || (c >= 0x7F && c <= 0x9F) || c == 0x061C || (c >= 0x200B && c <= 0x200F) ||
-         (c >= 0x2028 && c <= 0x202E) || (c >= 0x2060 && c <= 0x2069) || c == 0xFEFF;
-}
-}  // namespace
-
-std::string citazione(std::string_view ingresso) {
-  constexpr std::size_t kMostrati = 60;  // characters
-  constexpr char kEsadecimali[] = "0123456789ABCDEF";
-  const auto esadecimale = [&](std::string& testo, unsigned valore, int cifre) {
-    for (int k = cifre - 1; k >= 0; --k) testo += kEsadecimali[(valore >> (4 * k)) & 0xF];
-  };
-  std::string testo = "\"";
-  std::size_t i = 0;
-  for (std::size_t mostrati = 0; i < ingresso.size() && mostrati < kMostrati; ++mostrati) {
-    const Carattere c = carattere(ingresso, i);
-    if (c.byte == 0 ||
-        (c.byte == 1 && (daMostrareInCodice(c.codice) || c.codice == '"' || c.codice == '\\'))) {
-      testo += "\\x";
-      esadecimale(testo, static_cast<unsigned char>(ingresso[i]), 2);
-      ++i;
-    } else if (daMostrareInCodice(c.codice)) {
-      testo += "\\u";
-      esadecimale(testo, c.codice, 4);
-      i += c.byte;
-    } else {
-      testo.append(ingresso.substr(i, c.byte));
-      i += c.byte;
-    }
-  }
-  testo += i < ingresso.size() ? "\"..." : "\"";
-  return testo;
-}
-
-std::string messaggio(std::string_view ingresso, const Lettura& lettura, long riga) {
-  std::string testo = riga > 0 ? "riga " + std::to_string(riga) + ": " : "";
-  return testo + citazione(ingresso) + ": " + motivo(lettura);
 }
 
 }  // namespace almanacco

@@ -1,19 +1,22 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "luoghi.h"
 #include "regola.h"
 #include "stili.h"
 
 namespace almanacco {
 
-// How a document dates its days: the calendar of its place and the style of its year;
-// and, when `doppia`, whether the answer adds the same day in the other count, as a
-// historian converting Old Style to New writes both.
+// How a document dates its days: the place, whose calendar counts the days and whose
+// styles turn the year; a style asked over the place's own; and, when `doppia`, whether
+// the answer adds the same day in the other count, as a historian converting Old Style to
+// New writes both.
 struct Datazione {
-  Riforma riforma = kItalia;
-  Stile stile = Stile::Comune;
+  const Luogo* luogo = &kItaliaLuogo;
+  std::optional<Stile> stile;
   bool doppia = false;
 };
 
@@ -23,17 +26,28 @@ struct DataScritta {
   int giorno = 0, mese = 0, anno = 0, annoComune = 0;
 };
 
-// AnnoIncompleto: a year of one or two digits, which could belong to any century.
-// SettimanaSbagliata, AnnoComuneSbagliato: the text states a weekday, or a common year in
-// parentheses, that the date does not have.
+// Why a text got no answer, as far as the reader tells; the message says the rest.
+//   Vuota: nothing but blanks.
+//   AnnoIncompleto: a year of one or two digits, which could belong to any century.
+//   Inesistente: a day the place's calendar never had (or a 13th month, a day 0...).
+//   SettimanaSbagliata, AnnoComuneSbagliato: the text states a weekday, or a year of the
+//   common style in parentheses, that the date does not have.
+//   StileFinito: a date in a style after its last year. NelLuogoMai: a place's styles give
+//   the written date no day of the years each was used in. StileAmbiguo: two of them do.
+//   DoppiaDiscorde: the two halves of a double date are not one day.
 enum class Esito : unsigned char {
   Data,
   NonUnaData,
+  Vuota,
   AnnoIncompleto,
   FuoriAnni,
   Inesistente,
   SettimanaSbagliata,
   AnnoComuneSbagliato,
+  StileFinito,
+  NelLuogoMai,
+  StileAmbiguo,
+  DoppiaDiscorde,
 };
 
 struct Lettura {
@@ -42,7 +56,25 @@ struct Lettura {
   // The date's weekday, for a date that existed; and, where the text states a wrong one,
   // the stated one.
   Giorno settimana = 0, settimanaScritta = 0;
+  // The common year the text states, in parentheses or after a slash.
   int annoComuneScritto = 0;
+  // The style the year was read in; for a refused reading, the one it was refused in,
+  // and for an ambiguous one the other with its common year.
+  Stile stile = Stile::Comune, altroStile = Stile::Comune;
+  int altroAnno = 0;
+  // How the answer is written: with the written year and the common one after a slash,
+  // for a double year read without a style ("30 Gennaio 1648/1649"); with the same day in
+  // the other count, for a date given in both or with --doppia-data.
+  bool annoDoppio = false, conGemello = false;
+  // For the answer with the other count: the same day in it, which may fall outside the
+  // years 1 to 9999; for a double date refused, what its first half gives in it.
+  Giornata gemello{};
+  Computo computoGemello = Computo::Gregoriano;
+  // The year a refusal is about, as written (with its digits, leading zeros included):
+  // the date's own, or the one in parentheses.
+  int annoInCausa = 0;
+  unsigned char cifreInCausa = 0;
+  bool inParentesi = false;
 };
 
 // A date is no longer than this, blanks around it apart; a longer text is no date.
@@ -59,11 +91,12 @@ inline constexpr std::size_t kDataMassima = 256;
 //   sabato 15 giugno 1957, Sabato, 15…  or before, with or without a comma
 //   26 Febbraio 1265 (1266)             the common year in parentheses, as the answers
 //                                       write it where a style turns it
+// and, when none of those is there, the documentary forms (doppie.cpp and beside it).
 // Letter case does not matter, and a weekday is known with its accent, with the other
 // one or with none (lunedì, lunedí, lunedi). A year has three or four digits. A date that
 // never was there (31/2/2023, 10/10/1582 in Italy), a year cut short, a year outside 1 to
-// 9999 (as written or as reckoned), or a weekday or common year the date does not have,
-// says so.
+// 9999 (as written or as reckoned), a style out of use, or a weekday or common year the
+// date does not have, says so.
 Lettura leggiData(std::string_view testo, const Datazione& datazione = {});
 // The same for a text that has no blanks around it, as the reader of lines has it.
 Lettura leggiSenzaSpazi(std::string_view testo, const Datazione& datazione = {});
@@ -82,16 +115,5 @@ constexpr std::string_view senzaSpazi(std::string_view testo) {
   while (!testo.empty() && spazio(testo.back())) testo.remove_suffix(1);
   return testo;
 }
-
-// The message, in the window's language, for an input that got no answer: the input in
-// quotes, after its line number when it has one, and why.
-std::string messaggio(std::string_view ingresso, const Lettura& lettura, long riga = 0);
-
-// A text as a message names it: in double quotes, as written, but for what could harm a
-// terminal or hide what it shows: control characters as \xHH (\u0080 to \u009F in
-// UTF-8), the bidirectional controls and the characters of no width as \u202E and the
-// like, a byte of no valid UTF-8 character as \xHH, and the quote and the backslash as
-// \x22 and \x5C; a text longer than 60 characters cut short with "...".
-std::string citazione(std::string_view testo);
 
 }  // namespace almanacco

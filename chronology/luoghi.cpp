@@ -1,24 +1,26 @@
 #include "luoghi.h"
 
-#include <algorithm>
+#include "nomi.h"
 
 namespace almanacco {
 
-namespace {
-bool ugualiSenzaMaiuscole(std::string_view a, std::string_view b) {
-  const auto minuscola = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-           return minuscola(x) == minuscola(y);
-         });
-}
-}  // namespace
-
-std::optional<Riforma> calendarioDi(std::string_view nome) {
-  if (nome == "giuliano") return kSempreGiuliano;
-  if (nome == "gregoriano") return kSempreGregoriano;
+LuogoCercato luogoDi(std::string_view nome) {
+  const std::string cercato = normalizzato(nome);
+  std::vector<std::string_view> nomi;
   for (const Luogo& l : kLuoghi)
-    if (ugualiSenzaMaiuscole(nome, l.codice)) return l.riforma;
-  return std::nullopt;
+    for (const std::string_view n : {l.codice, l.nome, l.altroNome}) {
+      if (n.empty()) continue;
+      if (normalizzato(n) == cercato) return {&l, {}};
+      nomi.push_back(n);
+    }
+  return {nullptr, vicini(nome, nomi)};
+}
+
+Giornata fineDelloStile(Stile stile, const Luogo& luogo) {
+  Giornata fine = datiStile(stile).fine;
+  for (const StileDelLuogo& s : luogo.stili)
+    if (s.stile == stile && dettaglio::chiave(s.fino) > dettaglio::chiave(fine)) fine = s.fino;
+  return fine;
 }
 
 }  // namespace almanacco

@@ -78,48 +78,54 @@ char* scrivi(char* qui, std::string_view testo) {
   return qui + testo.size();
 }
 
-constexpr std::string_view kUguale = " = ", kGiuliano = " giuliano", kGregoriano = " gregoriano";
+constexpr std::string_view kNelCalendario = " nel calendario ";
 
-// " = 9 Febbraio 1649 gregoriano": the same day in the other count, its year from
-// 1 January. That year may be 0 or 10000, beyond the era the table of years covers.
-char* scriviGemello(char* qui, const DataScritta& d, const Riforma& riforma) {
-  const Computo computo =
-      riforma.computo(d.annoComune, d.mese, d.giorno).value_or(Computo::Gregoriano);
-  const Computo altro = computo == Computo::Giuliano ? Computo::Gregoriano : Computo::Giuliano;
-  const Giornata g = giornataDi(numeroDelGiorno(d.annoComune, d.mese, d.giorno, computo), altro);
-  qui = scriviGiornoEMese(scrivi(qui, kUguale), g.giorno, g.mese);
-  qui = std::to_chars(qui, qui + 5, g.anno).ptr;
-  return scrivi(qui, altro == Computo::Giuliano ? kGiuliano : kGregoriano);
+// " (9 Febbraio 1649 nel calendario gregoriano)": the same day in the other count, its year
+// from 1 January; or, where that falls outside the years 1 to 9999, which end it passes.
+char* scriviGemello(char* qui, const Lettura& lettura) {
+  const Giornata& g = lettura.gemello;
+  qui = scrivi(qui, " (");
+  const bool fuori = g.anno < kPrimoAnnoStorico || g.anno > kUltimoAnnoStorico;
+  if (!fuori) qui = scriviAnno(scriviGiornoEMese(qui, g.giorno, g.mese), g.anno);
+  qui = scrivi(qui, fuori ? kNelCalendario.substr(1) : kNelCalendario);
+  qui = scrivi(qui, nomeDelComputo(lettura.computoGemello));
+  if (fuori) qui = scrivi(qui, g.anno < kPrimoAnnoStorico ? kPrimaDellEra : kDopoLEra);
+  return scrivi(qui, ")");
 }
 }  // namespace
 
-char* scriviRisposta(char* qui, const Lettura& lettura, const Datazione& datazione) {
+char* scriviRisposta(char* qui, const Lettura& lettura) {
   const DataScritta& d = lettura.data;
   // The longest line, each piece counted as the room its copy takes: day and month, the
-  // year, the common year in parentheses, the weekday, and the twin with its newline.
+  // year, the common year after it, the weekday, and the twin with its newline.
   constexpr std::size_t kPezzo = sizeof(Pezzo::testo);
-  static_assert(kPezzo + 4 + 7 + kPezzo + kUguale.size() + kPezzo + 5 + kGregoriano.size() + 1 <=
+  constexpr std::size_t kGemello =
+      std::max(kPezzo + 4 + kNelCalendario.size(), kNelCalendario.size() + kPrimaDellEra.size());
+  static_assert(kPezzo + 4 + 7 + kPezzo + 2 + kGemello + std::string_view("gregoriano").size() +
+                    2 <=
                 kRispostaMassima);
   qui = scriviAnno(scriviGiornoEMese(qui, d.giorno, d.mese), d.anno);
-  if (d.annoComune != d.anno) {
+  if (lettura.annoDoppio) {
+    qui = scriviAnno(scrivi(qui, "/"), d.annoComune);
+  } else if (d.annoComune != d.anno) {
     qui = scrivi(qui, " (");
     qui = scrivi(scriviAnno(qui, d.annoComune), ")");
   }
   const Giorno settimana = lettura.settimana;
-  if (!datazione.doppia) return kSettimanaEFine[settimana].copia(qui);
+  if (!lettura.conGemello) return kSettimanaEFine[settimana].copia(qui);
   // The weekday without its newline, then the twin and the newline.
   qui = kSettimanaEFine[settimana].copia(qui) - 1;
-  return scrivi(scriviGemello(qui, d, datazione.riforma), "\n");
+  return scrivi(scriviGemello(qui, lettura), "\n");
 }
 
-void aggiungiRisposta(std::string& risposte, const Lettura& lettura, const Datazione& datazione) {
+void aggiungiRisposta(std::string& risposte, const Lettura& lettura) {
   char riga[kRispostaMassima];
-  risposte.append(riga, scriviRisposta(riga, lettura, datazione));
+  risposte.append(riga, scriviRisposta(riga, lettura));
 }
 
 Lettura rispondi(std::string_view testo, std::string& risposte, const Datazione& datazione) {
   const Lettura lettura = leggiData(testo, datazione);
-  if (lettura.esito == Esito::Data) aggiungiRisposta(risposte, lettura, datazione);
+  if (lettura.esito == Esito::Data) aggiungiRisposta(risposte, lettura);
   return lettura;
 }
 
@@ -137,8 +143,8 @@ void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
       lunga ? Lettura{Esito::NonUnaData, {}} : leggiSenzaSpazi(riga, datazione_);
   if (lettura.esito == Esito::Data) {
     if (pronte_.size() - quante_ < kRispostaMassima) consegna(risposte);
-    quante_ = static_cast<std::size_t>(
-        scriviRisposta(pronte_.data() + quante_, lettura, datazione_) - pronte_.data());
+    quante_ = static_cast<std::size_t>(scriviRisposta(pronte_.data() + quante_, lettura) -
+                                       pronte_.data());
     return;
   }
   consegna(risposte);  // the answers before the error come before it

@@ -23,6 +23,11 @@ inline constexpr std::array<std::string_view, 12> kNomiMesi{
     "Gennaio", "Febbraio", "Marzo",     "Aprile",  "Maggio",   "Giugno",
     "Luglio",  "Agosto",   "Settembre", "Ottobre", "Novembre", "Dicembre"};
 
+// What an answer says of the day in the other count when that day falls outside the
+// years 1 to 9999, after the count's name.
+inline constexpr std::string_view kPrimaDellEra = ": prima dell'anno 1",
+                                  kDopoLEra = ": dopo l'anno 9999";
+
 namespace dettaglio {
 inline constexpr std::array<std::array<char, 2>, 32> kNumeri = [] {
   std::array<std::array<char, 2>, 32> testi{};

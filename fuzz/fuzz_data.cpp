@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
   Datazione datazione;
   if (const auto luogo = fonte.ConsumeIntegralInRange<std::size_t>(0, kLuoghi.size());
       luogo < kLuoghi.size())
-    datazione.riforma = kLuoghi[luogo].riforma;
+    datazione.luogo = &kLuoghi[luogo];
   datazione.stile = kStili[fonte.ConsumeIntegralInRange<std::size_t>(0, kStili.size() - 1)].stile;
   datazione.doppia = fonte.ConsumeBool();
   const std::string ingresso = fonte.ConsumeRemainingBytesAsString();

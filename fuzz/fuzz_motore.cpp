@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
   FuzzedDataProvider ingresso(dati, quanti);
   MemoryStore etichette;
   const auto luogo = ingresso.ConsumeIntegralInRange<std::size_t>(0, kLuoghi.size());
-  Calendario calendario(etichette, luogo < kLuoghi.size() ? kLuoghi[luogo].riforma : kItalia);
+  Calendario calendario(etichette, luogo < kLuoghi.size() ? kLuoghi[luogo].conto : kItalia);
 
   const LabelId letti[] = {lblSecoloSel, lblDecineSel, lblUnitàSel,  lblAnno,      lblMeseSel,
                            lblIndice,    lblGiornoSel, lblFinale(0), lblFinale(1), lblFinale(3),

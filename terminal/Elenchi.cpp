@@ -24,31 +24,84 @@ std::string colonna(std::string_view testo, std::size_t larghezza) {
   return std::string(testo) + std::string(usate < larghezza ? larghezza - usate : 1, ' ');
 }
 
-std::string data(const Giornata& g) {
-  return std::to_string(g.giorno) + '/' + std::to_string(g.mese) + '/' + std::to_string(g.anno);
-}
-
-// The words, blank-separated, filled into lines that begin with `rientro`.
-std::string riempi(std::string_view parole, std::string_view rientro) {
-  std::string testo, riga(rientro);
+// The pieces of `parole` between one `tra` and the next, filled into lines of 80
+// columns: the first begins with `primo`, the others with `rientro`. Pieces are words, or
+// with ", " the periods of a list, which a line does not break.
+std::string riempi(std::string_view parole, std::string_view rientro, std::string_view primo = {},
+                   std::string_view tra = " ") {
+  const std::string inizio(primo.empty() ? rientro : primo);
+  const std::string_view dopo = tra.substr(0, tra.size() - 1);  // what stays at a line's end
+  std::string testo, riga = inizio;
+  bool vuota = true;
   while (!parole.empty()) {
-    const std::size_t fine = parole.find(' ');
+    const std::size_t fine = parole.find(tra);
     const std::string_view parola = parole.substr(0, fine);
-    parole.remove_prefix(fine == std::string_view::npos ? parole.size() : fine + 1);
-    if (riga.size() > rientro.size() && colonne(riga) + 1 + colonne(parola) > kColonne) {
-      testo += riga + '\n';
+    parole.remove_prefix(fine == std::string_view::npos ? parole.size() : fine + tra.size());
+    if (!vuota && colonne(riga) + tra.size() + colonne(parola) > kColonne) {
+      testo += riga + std::string(dopo) + '\n';
       riga = rientro;
+      vuota = true;
     }
-    if (riga.size() > rientro.size()) riga += ' ';
+    if (!vuota) riga += tra;
     riga += parola;
+    vuota = false;
   }
   return testo + riga + '\n';
 }
 
-std::string stili(std::string_view rientro) {
+// A day as the list writes it: "4 ott 1582", "30 feb 1712".
+std::string data(const Giornata& g) {
+  static constexpr std::string_view kMesi[] = {"gen", "feb", "mar", "apr", "mag", "giu",
+                                               "lug", "ago", "set", "ott", "nov", "dic"};
+  return std::to_string(g.giorno) + ' ' + std::string(kMesi[g.mese - 1]) + ' ' +
+         std::to_string(g.anno);
+}
+
+// "giuliano fino al 4 ott 1582", "gregoriano dal 15 ott 1582", "dal … al …" for a period
+// with both ends, "per ogni anno" for one with neither.
+std::string periodo(std::string_view nome, const Giornata& primo, const Giornata& ultimo) {
+  const bool daSempre = primo == kSempre, perSempre = ultimo == kPerSempre;
+  if (daSempre && perSempre) return std::string(nome) + " per ogni anno";
+  if (daSempre) return std::string(nome) + " fino al " + data(ultimo);
+  if (perSempre) return std::string(nome) + " dal " + data(primo);
+  return std::string(nome) + " dal " + data(primo) + " al " + data(ultimo);
+}
+
+std::string periodiDelCalendario(const ContoDeiGiorni& conto) {
   std::string testo;
-  for (const DatiStile& s : kStili)
-    testo += std::string(rientro) + colonna(s.nome, 12) + std::string(s.uso) + '\n';
+  for (const Periodo& p : conto)
+    testo += (testo.empty() ? "" : ", ") + periodo(nomeDelComputo(p.computo), p.primo, p.ultimo);
+  return testo;
+}
+
+std::string periodiDegliStili(const Luogo& luogo) {
+  std::string testo;
+  Giornata dal = kSempre;
+  for (const StileDelLuogo& s : luogo.stili) {
+    if (s.fino == Giornata{}) break;
+    const std::string nome =
+        s.ignoto ? "stile non noto" : "stile " + std::string(datiStile(s.stile).nome);
+    testo += (testo.empty() ? "" : ", ") + periodo(nome, dal, s.fino);
+    dal = giornataDi(
+        numeroDelGiorno(s.fino.anno, s.fino.mese, s.fino.giorno, Computo::Gregoriano) + 1,
+        Computo::Gregoriano);
+  }
+  return testo;
+}
+
+// The styles with when each was written and their other names.
+std::string stili(std::string_view rientro) {
+  const std::string seguito = std::string(rientro) + std::string(12, ' ');
+  std::string testo;
+  for (const DatiStile& s : kStili) {
+    std::string uso(s.uso);
+    std::string altri;
+    for (const AltroNome& a : kAltriNomi)
+      if (a.stili.stile == s.stile || a.stili.oppure == s.stile)
+        altri += (altri.empty() ? "" : ", ") + std::string(a.nome);
+    if (!altri.empty()) uso += "; anche " + altri;
+    testo += riempi(uso, seguito, std::string(rientro) + colonna(s.nome, 12));
+  }
   return testo;
 }
 
@@ -67,72 +120,92 @@ constexpr std::string_view kUso =
     "data non ha risposta. L'anno va dall'1 al 9999 e si scrive per intero, con\n"
     "tre o quattro cifre (25/12/800), quattro nella forma 0800-12-25: in 15/6/57 il\n"
     "57 può essere il 57 o il 1957, e così nelle risposte per gli anni dall'1 al 99.\n"
-    "Nella finestra gli anni vanno dal 1500 al 2299; vi si incolla una data con\n"
-    "Ctrl+V o Maiusc+Ins.\n"
+    "Le date doppie dicono l'anno in due stili (30 gennaio 1648/9, 30/1/1648-49) o\n"
+    "il giorno nei due calendari (25 ottobre/7 novembre 1917): le due metà devono\n"
+    "essere lo stesso giorno. Nella finestra gli anni vanno dal 1500 al 2299; vi si\n"
+    "incolla una data con Ctrl+V o Maiusc+Ins.\n"
     "\n"
     "Il trattino - al posto di una data legge le date dallo standard input, una per\n"
     "riga; le righe vuote si saltano. Dopo -- ogni argomento è una data, anche se\n"
     "comincia con il trattino.\n"
     "\n"
     "Opzioni:\n"
-    "  -c, --calendario=LUOGO  conta i giorni nel calendario del luogo: giuliano\n"
-    "                          fino al suo ultimo giorno giuliano, gregoriano dal\n"
-    "                          giorno dopo; vale anche per la finestra. Con giuliano\n"
-    "                          o gregoriano, uno dei due per ogni anno\n"
-    "  -s, --stile=STILE       legge l'anno come lo conta il documento; dove l'anno\n"
-    "                          comune è un altro, lo scrive dopo, tra parentesi\n"
+    "  -c, --calendario=LUOGO  conta i giorni e gli anni come il luogo: nel suo\n"
+    "                          calendario, giuliano fino al cambio e gregoriano\n"
+    "                          dopo, e nei suoi stili dell'anno; vale anche per\n"
+    "                          la finestra. Con giuliano o gregoriano, uno dei\n"
+    "                          due calendari per ogni anno\n"
+    "  -s, --stile=STILE       legge l'anno nello stile dato, al posto di quello\n"
+    "                          del luogo; dove l'anno dello stile comune è un\n"
+    "                          altro, la risposta lo scrive dopo, tra parentesi\n"
     "  -d, --doppia-data       aggiunge lo stesso giorno nell'altro calendario\n"
     "  -h, --help              mostra questo aiuto ed esce\n"
     "  -v, --version           mostra la versione ed esce\n"
     "Con elenco al posto del luogo o dello stile, mostra l'elenco ed esce.\n"
     "\n"
-    "Senza --calendario il calendario è quello d'Italia: giuliano fino al\n"
-    "4 ottobre 1582, gregoriano dal 15 ottobre 1582. I luoghi:\n";
+    "Senza --calendario il calendario è quello d'Italia, giuliano fino al\n"
+    "4 ottobre 1582 e gregoriano dal 15 ottobre, e l'anno comincia il 1° gennaio.\n"
+    "I luoghi, per codice o per nome, in maiuscole o minuscole, con o senza accenti:\n";
 
 constexpr std::string_view kStiliIntro =
     "\n"
-    "Gli stili, cioè il giorno da cui si contava l'anno, in anticipo o in ritardo\n"
-    "sul 1° gennaio (senza --stile, comune):\n";
+    "Gli stili, cioè il giorno da cui si contava l'anno, anticipato o posticipato\n"
+    "rispetto al 1° gennaio (senza --stile, quelli del luogo):\n";
 
 constexpr std::string_view kFine =
     "\n"
-    "Stile e calendario vanno insieme: Londra contava i giorni col giuliano fino\n"
-    "al 1752 e gli anni dal 25 marzo fino al 1751, come Firenze, che però contava i\n"
-    "giorni col gregoriano dal 1582.\n"
-    "  lunario --stile=fiorentino 26/2/1265    26 Febbraio 1265 (1266): Venerdì\n"
-    "  lunario -c GB -s fiorentino 30/1/1648   30 Gennaio 1648 (1649): Martedì\n"
+    "Calendario e stile sono indipendenti: Londra contava i giorni col giuliano\n"
+    "fino al 1752 e gli anni dal 25 marzo fino al 1751, come Firenze, che però\n"
+    "contava i giorni col gregoriano dal 1582. Un luogo dà l'uno e l'altro, ogni\n"
+    "stile solo negli anni in cui vi era in uso:\n"
+    "  lunario -c firenze 26/2/1265       26 Febbraio 1265 (1266): Venerdì\n"
+    "  lunario -c GB 30/1/1648            30 Gennaio 1648 (1649): Martedì\n"
+    "  lunario -c SE 28/6/1709            28 Giugno 1709: Lunedì\n"
     "\n"
     "Stato d'uscita:\n"
     "  0  ogni data ha avuto la sua risposta\n"
-    "  1  qualche data non esiste, è fuori dagli anni o non è una data (le altre\n"
-    "     hanno comunque la risposta), o leggere o scrivere non è riuscito\n"
-    "  2  un'opzione sconosciuta o usata male, un calendario o uno stile sconosciuto\n";
+    "  1  qualche data non ha risposta, e una riga dice perché (le altre l'hanno\n"
+    "     comunque), o leggere o scrivere non è riuscito\n"
+    "  2  un'opzione sconosciuta o usata male; un luogo o uno stile sconosciuto,\n"
+    "     ambiguo o dato due volte diverso\n";
 
 }  // namespace
 
 std::string aiuto() {
   std::string codici;
-  for (const Luogo& l : kLuoghi) codici += std::string(l.codice) + ' ';
-  codici += "giuliano gregoriano";
+  for (const Luogo& l : kLuoghi) codici.append(codici.empty() ? "" : " ").append(l.codice);
   return std::string(kUso) + riempi(codici, "  ") + std::string(kStiliIntro) + stili("  ") +
          std::string(kFine);
 }
 
 std::string elencoDeiLuoghi() {
-  std::string testo = "Per ogni luogo, l'ultimo giorno giuliano, il primo gregoriano e le fonti:\n";
+  constexpr std::string_view kRientro = "              ";
+  std::string testo =
+      "Per ogni luogo il codice, il nome (va bene anche questo) e le fonti, numerate in\n"
+      "fondo; poi i periodi del suo calendario (giorni) e, dove non contava gli anni\n"
+      "dal 1° gennaio, dei suoi stili (anni). Disputato: le fonti non concordano; il\n"
+      "luogo segue la più solida, e qui si dà l'altra data, con la sua fonte.\n"
+      "\n" +
+      colonna("CODICE", kRientro.size()) + colonna("LUOGO", 50) + "FONTI\n";
+  const std::string seguito = std::string(kRientro) + std::string(11, ' ');
+  const auto riga = [&](std::string_view titolo, const std::string& periodi,
+                        std::string_view tra = ", ") {
+    return riempi(periodi, seguito, std::string(kRientro) + colonna(titolo, 11), tra);
+  };
   for (const Luogo& l : kLuoghi) {
     std::string fonti;
     for (const int f : l.fonti)
       if (f > 0) fonti += (fonti.empty() ? "" : ", ") + std::to_string(f);
-    testo += colonna(l.codice, 13) + colonna(l.nome, 34) +
-             colonna(data(l.riforma.ultimoGiuliano()), 11) +
-             colonna(data(l.riforma.primoGregoriano()), 12) + fonti + '\n';
+    std::string nome(l.nome);
+    if (!l.altroNome.empty()) nome += " (" + std::string(l.altroNome) + ")";
+    testo += colonna(l.codice, kRientro.size()) + colonna(nome, 50) + fonti + '\n';
+    testo += riga("giorni:", periodiDelCalendario(l.conto));
+    if (!l.soloComune()) testo += riga("anni:", periodiDegliStili(l));
+    if (!l.disputa.empty()) testo += riga("disputato:", std::string(l.disputa), " ");
   }
-  testo += colonna("giuliano", 13) + "il calendario giuliano, per ogni anno\n";
-  testo += colonna("gregoriano", 13) + "il calendario gregoriano, per ogni anno\n";
-  testo += "\nFonti:\n";
+  testo += "\nFonti (per esteso in /usr/share/doc/lunario/calendari.md):\n";
   for (std::size_t i = 0; i < kFonti.size(); ++i)
-    testo += colonna(std::to_string(i + 1), 4) + std::string(kFonti[i]) + '\n';
+    testo += riempi(kFonti[i], "    ", colonna(std::to_string(i + 1), 4));
   return testo;
 }
 

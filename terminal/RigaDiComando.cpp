@@ -11,7 +11,10 @@
 
 #include "Elenchi.h"
 #include "Record.h"
+#include "citazione.h"
 #include "luoghi.h"
+#include "motivi.h"
+#include "nomi.h"
 #include "risposta.h"
 
 namespace almanacco {
@@ -29,13 +32,13 @@ class Terminale {
   void argomento(std::string_view testo) {
     if (const Lettura lettura = rispondi(testo, risposte_, datazione_);
         lettura.esito != Esito::Data)
-      errore(messaggio(senzaSpazi(testo), lettura));
+      errore(messaggio(senzaSpazi(testo), lettura, datazione_));
   }
 
   void ingresso() {
     Risponditore risponditore(
         [this](long numero, std::string_view riga, const Lettura& lettura) {
-          errore(messaggio(riga, lettura, numero));
+          errore(messaggio(riga, lettura, datazione_, numero));
         },
         datazione_);
     std::string blocco(kBlocco, '\0');
@@ -112,6 +115,46 @@ int usoSbagliato(const std::string& perché, std::string_view dove = "per l'aiut
 constexpr std::string_view kElenco = "elenco";
 constexpr char kCalendario = 'c', kStileBreve = 's', kDoppia = 'd', kAiuto = 'h', kVersione = 'v';
 
+bool èElenco(std::string_view nome) {
+  return normalizzato(nome) == kElenco;
+}
+
+// "; forse firenze o fiorentino?": the names nearest to one the program does not know.
+std::string forse(const std::vector<std::string_view>& vicini) {
+  if (vicini.empty()) return {};
+  std::string testo = " (forse ";
+  for (std::size_t i = 0; i < vicini.size(); ++i)
+    testo += (i == 0 ? "" : i + 1 == vicini.size() ? " o " : ", ") + std::string(vicini[i]);
+  return testo + "?)";
+}
+
+// The option a short letter came in, as given: "-c" out of "-dc", "-è" whole, not its
+// first byte. getopt names a letter by its byte; the word it came in is the one it is
+// reading, or the one it has just left.
+std::string letteraData(char* argv[], int argc, int optind, int lettera) {
+  const auto byte = static_cast<char>(lettera);
+  for (const int i : {optind, optind - 1}) {
+    if (i < 1 || i >= argc) continue;
+    const std::string_view parola = argv[i];
+    if (parola.size() < 2 || parola[0] != '-' || parola[1] == '-') continue;
+    const std::size_t dove = parola.find(byte, 1);
+    if (dove == std::string_view::npos) continue;
+    std::size_t fine = dove + 1;
+    if (static_cast<unsigned char>(byte) >= 0xC0)
+      while (fine < parola.size() && (static_cast<unsigned char>(parola[fine]) & 0xC0) == 0x80)
+        ++fine;
+    return std::string("-").append(parola.substr(dove, fine - dove));
+  }
+  return std::string{'-', byte};
+}
+
+// The option as given: a long one whole, as the user wrote it, a short one by its letter.
+std::string opzioneData(char* argv[], int argc, int optind, int lettera) {
+  const char* parola = optind >= 1 && optind <= argc ? argv[optind - 1] : "";
+  if (std::string_view{parola}.starts_with("--")) return citazione(parola);
+  return citazione(letteraData(argv, argc, optind, lettera));
+}
+
 }  // namespace
 
 Comando rigaDiComando(int argc, char* argv[]) {
@@ -123,7 +166,8 @@ Comando rigaDiComando(int argc, char* argv[]) {
                                         {nullptr, 0, nullptr, 0}};
   Datazione datazione;
   Comando comando;
-  bool conStile = false;
+  // A place or a style as the user wrote it, to name it if another is given after it.
+  std::string luogoScritto, stileScritto;
   // A list or the help is written by a terminal of its own, with its write errors.
   const auto scrivi = [&comando](std::string_view testo) {
     Terminale terminale({});
@@ -135,26 +179,53 @@ Comando rigaDiComando(int argc, char* argv[]) {
   optind = 1;
   for (int opzione; (opzione = getopt_long(argc, argv, ":c:s:dhv", kOpzioni, nullptr)) != -1;) {
     switch (opzione) {
-      case kCalendario:
-        if (optarg == kElenco) return scrivi(elencoDeiLuoghi());
-        if (const auto riforma = calendarioDi(optarg)) {
-          datazione.riforma = *riforma;
-          comando.calendario = optarg;
-          break;
+      case kCalendario: {
+        if (èElenco(optarg)) return scrivi(elencoDeiLuoghi());
+        const LuogoCercato cercato = luogoDi(optarg);
+        if (!cercato.luogo) {
+          comando.stato =
+              usoSbagliato("calendario sconosciuto " + citazione(optarg) + forse(cercato.vicini),
+                           "per l'elenco: lunario --calendario=elenco");
+          return comando;
         }
-        comando.stato = usoSbagliato("calendario sconosciuto " + citazione(optarg),
-                                     "per l'elenco: lunario --calendario=elenco");
-        return comando;
-      case kStileBreve:
-        if (optarg == kElenco) return scrivi(elencoDegliStili());
-        if (const auto stile = stileDi(optarg)) {
-          datazione.stile = *stile;
-          conStile = true;
-          break;
+        if (!luogoScritto.empty() && cercato.luogo != datazione.luogo) {
+          comando.stato = usoSbagliato("due calendari diversi: " + citazione(luogoScritto) + " e " +
+                                       citazione(optarg));
+          return comando;
         }
-        comando.stato = usoSbagliato("stile sconosciuto " + citazione(optarg),
-                                     "per l'elenco: lunario --stile=elenco");
-        return comando;
+        datazione.luogo = cercato.luogo;
+        comando.calendario = cercato.luogo->codice;
+        luogoScritto = optarg;
+        break;
+      }
+      case kStileBreve: {
+        if (èElenco(optarg)) return scrivi(elencoDegliStili());
+        const auto nome = stileDi(optarg);
+        if (!nome) {
+          comando.stato = usoSbagliato(
+              "stile sconosciuto " + citazione(optarg) + forse(viciniDegliStili(optarg)),
+              "per l'elenco: lunario --stile=elenco");
+          return comando;
+        }
+        if (nome->ambiguo()) {
+          comando.stato =
+              usoSbagliato(citazione(optarg) + " può essere lo stile " +
+                               std::string(datiStile(nome->stile).nome) + " o il " +
+                               std::string(datiStile(nome->oppure).nome) +
+                               ": scegliere --stile=" + std::string(datiStile(nome->stile).nome) +
+                               " o --stile=" + std::string(datiStile(nome->oppure).nome),
+                           "per l'elenco: lunario --stile=elenco");
+          return comando;
+        }
+        if (datazione.stile && *datazione.stile != nome->stile) {
+          comando.stato = usoSbagliato("due stili diversi: " + citazione(stileScritto) + " e " +
+                                       citazione(optarg));
+          return comando;
+        }
+        datazione.stile = nome->stile;
+        stileScritto = optarg;
+        break;
+      }
       case kDoppia:
         datazione.doppia = true;
         break;
@@ -164,8 +235,8 @@ Comando rigaDiComando(int argc, char* argv[]) {
         return scrivi(std::string("lunario ") + record::kVersione + '\n');
       case ':':
         // An option that wants its argument and came without one: named as given.
-        comando.stato =
-            usoSbagliato("l'opzione " + citazione(argv[optind - 1]) + " richiede un argomento");
+        comando.stato = usoSbagliato("l'opzione " + opzioneData(argv, argc, optind, optopt) +
+                                     " richiede un argomento");
         return comando;
       default:
         // A long option the program lacks, or one of its own given an argument
@@ -178,14 +249,14 @@ Comando rigaDiComando(int argc, char* argv[]) {
                                        : "l'opzione " + nome + " non accetta argomenti");
           return comando;
         }
-        const char lettera[] = {'-', static_cast<char>(optopt)};
-        comando.stato = usoSbagliato("opzione sconosciuta " + citazione({lettera, sizeof lettera}));
+        comando.stato = usoSbagliato("opzione sconosciuta " +
+                                     citazione(letteraData(argv, argc, optind, optopt)));
         return comando;
     }
   }
   if (optind >= argc) {
     // The window reads no style and writes one date: only the calendar goes to it.
-    if (conStile)
+    if (datazione.stile)
       comando.stato = usoSbagliato(
           "--stile vale solo per le date del terminale: la finestra conta gli anni dal 1° gennaio");
     else if (datazione.doppia)

@@ -15,11 +15,14 @@ constexpr float kPasso = 525;  // from one cell to the next, cell and gap
 constexpr float kLarga = 855;  // width of a month or century cell
 constexpr float kPassoLargo = 945;
 
-constexpr const char* kDescrizione =
-    "Per sapere all'istante in quale giorno della settimana è accaduto un qualsiasi evento "
-    "(a partire dal 15 Ottobre 1582 in poi, giorno di introduzione del cosiddetto "
-    "'Calendario Gregoriano' tuttora in vigore). Il Programma può essere utilizzato anche "
-    "per giorni futuri... fino al 31 Dicembre 2299!";
+constexpr std::string_view kPrima =
+    "Per sapere all'istante in quale giorno della settimana "
+    "è accaduto un qualsiasi evento (";
+constexpr std::string_view kCambio =
+    "a partire dal 15 Ottobre 1582 in poi, giorno di introduzione del cosiddetto "
+    "'Calendario Gregoriano' tuttora in vigore";
+constexpr std::string_view kDopo =
+    "). Il Programma può essere utilizzato anche per giorni futuri... fino al 31 Dicembre 2299!";
 constexpr const char* kIstruzioni =
     "Componi la data prescelta cliccando sulle caselle del giorno, del mese e dell'anno "
     "(composto dalle prime due cifre del Secolo e dalle ultime due delle decine e delle "
@@ -33,7 +36,7 @@ Controllo etichetta(Nome nome, std::int16_t indice, std::string_view caption, fl
   Controllo c;
   c.nome = nome;
   c.indice = indice;
-  c.caption = caption;
+  c.caption.assign(caption.begin(), caption.end());
   c.left = left;
   c.top = top;
   c.width = width;
@@ -121,7 +124,7 @@ std::vector<Controllo> costruisci() {
   t.push_back(titolo);
   t.push_back(scritta(6, "", 3053, 1155, 9255, 435));
   t.push_back(scritta(7, "", 3053, 1575, 9255, 435));
-  t.push_back(scritta(8, kDescrizione, 1005, 2310, 13350, 1065));
+  t.push_back(scritta(8, descrizioneDi(kItaliaLuogo), 1005, 2310, 13350, 1065));
   t.push_back(scritta(9, kIstruzioni, 1058, 9555, 13245, 1065));
 
   // Day 1 always heads the first column.
@@ -202,6 +205,23 @@ std::vector<Controllo> costruisci() {
 }
 
 }  // namespace
+
+std::string descrizioneDi(const Luogo& luogo) {
+  std::string cambio(kCambio);
+  if (&luogo != &kItaliaLuogo) {
+    // The place's first Gregorian day, in the words the window writes dates in; a count
+    // kept for every year says so.
+    const Periodo& ultimo = luogo.conto[luogo.conto.quanti() - 1];
+    const Giornata& g = ultimo.primo;
+    if (luogo.conto.quanti() == 1)
+      cambio = std::string(luogo.nel) + ", per ogni anno";
+    else
+      cambio = std::string(luogo.nel) + " a partire dal " + std::to_string(g.giorno) + " " +
+               std::string(kNomiMesi[static_cast<std::size_t>(g.mese - 1)]) + " " +
+               std::to_string(g.anno) + cambio.substr(cambio.find(" in poi"));
+  }
+  return std::string(kPrima) + cambio + std::string(kDopo);
+}
 
 const std::vector<Controllo>& tabellaControlli() {
   static const std::vector<Controllo> tabella = costruisci();

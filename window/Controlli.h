@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "etichette.h"
+#include "luoghi.h"
 
 namespace almanacco {
 
@@ -35,6 +36,12 @@ struct Controllo {
 // Every control of the window in creation order: a control created later lies on top,
 // so the shapes come first and the result line lies on its pink box.
 const std::vector<Controllo>& tabellaControlli();
+
+// What the window is for, as its description says: the change to the Gregorian calendar
+// of the place the window counts in ("in Inghilterra a partire dal 14 Settembre 1752..."),
+// Italy's as the window was designed.
+std::string descrizioneDi(const Luogo& luogo);
+inline constexpr LabelId kDescrizione{"lblSCritteVarie", 8};
 
 // The window's client area as laid out, in twips: 1024 x 768 pixels at 15 twips a pixel.
 inline constexpr float kLarghezzaProgetto = 15360;

@@ -99,7 +99,7 @@ void registraProgramma() {
 }
 }  // namespace
 
-int eseguiProgramma(int& argc, char* argv[], const Riforma& riforma,
+int eseguiProgramma(int& argc, char* argv[], const Luogo& luogo,
                     const std::function<void(QApplication&, QWidget&)>& primaDiAttendere) {
   if (!displayDisponibile()) return fallito(std::string(kServeUnDisplay));
   sorvegliaAvvio();
@@ -109,7 +109,7 @@ int eseguiProgramma(int& argc, char* argv[], const Riforma& riforma,
   accessibile::installa();
 
   const PiattaformaDiSistema piattaforma;
-  frmAlmanacco finestra(piattaforma, riforma);
+  frmAlmanacco finestra(piattaforma, luogo);
   chiudiAlSegnale(finestra);
   // The icon is for the dock and the window list: loading the SVG plugin to draw it waits
   // until the window has shown its first frame. Both watchers are set before the window is

@@ -9,10 +9,10 @@
 // empty for Italy's.
 extern "C" __attribute__((visibility("default"))) int almanacco_finestra(int* argc, char* argv[],
                                                                          const char* calendario) {
-  const almanacco::Riforma riforma =
-      almanacco::calendarioDi(calendario).value_or(almanacco::kItalia);
+  const almanacco::Luogo* luogo = almanacco::luogoDi(calendario).luogo;
+  const almanacco::Luogo& dove = luogo ? *luogo : almanacco::kItaliaLuogo;
   // bench/startup times the real program, module and all, up to its first painted frame.
   if (std::getenv("ALMANACCO_FINO_AL_PRIMO_FRAME") != nullptr)
-    return almanacco::eseguiProgramma(*argc, argv, riforma, almanacco::esciDopoIlPrimoFrame);
-  return almanacco::eseguiProgramma(*argc, argv, riforma);
+    return almanacco::eseguiProgramma(*argc, argv, dove, almanacco::esciDopoIlPrimoFrame);
+  return almanacco::eseguiProgramma(*argc, argv, dove);
 }

@@ -15,6 +15,8 @@
 #include "Forma.h"
 #include "GruppoDiCelle.h"
 #include "Piattaforma.h"
+#include "citazione.h"
+#include "motivi.h"
 #include "risposta.h"
 #include "testo.h"
 
@@ -96,13 +98,14 @@ QString sostitutoDi(Faccia faccia) {
 }
 }  // namespace
 
-frmAlmanacco::frmAlmanacco(const Piattaforma& piattaforma, const Riforma& riforma, QWidget* parent)
+frmAlmanacco::frmAlmanacco(const Piattaforma& piattaforma, const Luogo& luogo, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       piattaforma_(piattaforma),
+      luogo_(luogo),
       twipsPerPixel_(piattaforma.twipsPerPixel()),
       width_(kLarghezzaProgetto),
       height_(kAltezzaProgetto),
-      calendario_(*this, riforma) {
+      calendario_(*this, luogo.conto) {
   setWindowTitle(QStringLiteral("Mesi"));
   // The keyboard focus lives on the cells; a click on the window must not take it from
   // them, which would repaint the whole window twice at every click.
@@ -124,8 +127,10 @@ frmAlmanacco::frmAlmanacco(const Piattaforma& piattaforma, const Riforma& riform
         break;
       case Tipo::Etichetta: {
         auto* e = new Etichetta(contenitore, twipsPerPixel_);
-        e->setCaption(
-            QString::fromUtf8(riga.caption.data(), static_cast<qsizetype>(riga.caption.size())));
+        const std::string caption = riga.id() == kDescrizione && &luogo != &kItaliaLuogo
+                                        ? descrizioneDi(luogo)
+                                        : riga.caption;
+        e->setCaption(QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size())));
         e->setFaccia(facciaDi(riga.faccia), sostitutoDi(riga.faccia));
         e->setFontSize(riga.punti);
         e->setBackColor(riga.sfondo);
@@ -253,7 +258,7 @@ void frmAlmanacco::ricalcolaAnno() {
 // where the month lacks every earlier day (February 1918 in Russia began on the 14th),
 // its first day.
 void frmAlmanacco::mostraGiorniDelMese() {
-  const auto giorni = celleDeiGiorni(caption(lblAnno), caption(lblMeseSel), calendario_.riforma());
+  const auto giorni = celleDeiGiorni(caption(lblAnno), caption(lblMeseSel), calendario_.conto());
   if (!giorni) return;
   for (std::int16_t d = 1; d <= 31; ++d) {
     Etichetta* giorno = etichetta(lblGiorni(d));
@@ -342,7 +347,8 @@ bool frmAlmanacco::focusNextPrevChild(bool avanti) {
 
 void frmAlmanacco::incolla(const QString& testo) {
   const std::string scritto = testo.trimmed().toStdString();
-  const Lettura lettura = leggiData(scritto, {calendario_.riforma()});
+  // The window counts the years from 1 January, in the place's calendar.
+  const Lettura lettura = leggiData(scritto, {&luogo_, Stile::Comune});
   const DataScritta& d = lettura.data;
   if (lettura.esito == Esito::Data && d.anno >= kPrimoAnno && d.anno <= kUltimoAnno) {
     // The year first and the day last, so that the day is among the month's shown ones.
@@ -359,7 +365,7 @@ void frmAlmanacco::incolla(const QString& testo) {
   const std::string perché = lettura.esito == Esito::Data
                                  ? citazione(scritto) + ": nella finestra gli anni vanno dal " +
                                        comeTesto(kPrimoAnno) + " al " + comeTesto(kUltimoAnno)
-                                 : messaggio(scritto, lettura);
+                                 : messaggio(scritto, lettura, {&luogo_, Stile::Comune});
   rifiuto_ = QStringLiteral("Non incollato: ") + QString::fromStdString(perché);
   QApplication::beep();
   if (auto* cella = cellaConIlFuoco()) annunci::descrizioneCambiata(cella);

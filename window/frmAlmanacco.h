@@ -9,6 +9,7 @@
 
 #include "Calendario.h"
 #include "etichette.h"
+#include "luoghi.h"
 #include "navigazione.h"
 
 namespace almanacco {
@@ -24,8 +25,9 @@ class Piattaforma;
 class frmAlmanacco final : public QWidget, private LabelStore {
  public:
   // Creates every control and runs Form_Load; the caller shows the window. Its weekdays
-  // and days are those of `riforma`'s calendar.
-  explicit frmAlmanacco(const Piattaforma& piattaforma, const Riforma& riforma = kItalia,
+  // and days are those of the place's calendar, and its description names the place's
+  // change.
+  explicit frmAlmanacco(const Piattaforma& piattaforma, const Luogo& luogo = kItaliaLuogo,
                         QWidget* parent = nullptr);
   ~frmAlmanacco() override;
 
@@ -91,6 +93,7 @@ class frmAlmanacco final : public QWidget, private LabelStore {
   void mostraSegno(bool visibile);
 
   const Piattaforma& piattaforma_;
+  const Luogo& luogo_;
   double twipsPerPixel_;
   float width_, height_;
   std::map<std::pair<std::string_view, std::int16_t>, ControlloTwips*> controlli_;

@@ -12,7 +12,7 @@ namespace almanacco::prova {
 // An engine on an in-memory store, with the selection written the way the window's
 // handlers write it.
 struct Motore {
-  explicit Motore(const Riforma& riforma = kItalia) : calendario(etichette, riforma) {}
+  explicit Motore(const ContoDeiGiorni& conto = kItalia) : calendario(etichette, conto) {}
 
   MemoryStore etichette;
   Calendario calendario;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "lettura.h"
+#include "motivi.h"
 
 namespace almanacco::prova {
 namespace {
@@ -50,7 +51,7 @@ TEST(Lettura, EachFormAndItsRefusals) {
       {"15-vi-1957", D},
       {"15 VI 1957", D},
       {"15/IIII/1957", N},
-      {"15/XIII/1957", N},
+      {"15/XIII/1957", Esito::Inesistente},
       {"15.VI/1957", N},
       {"1.XII.1957", D, 1, 12},
       // a weekday, after a colon as the answers write it, or before the date
@@ -92,13 +93,11 @@ TEST(Lettura, EachFormAndItsRefusals) {
 TEST(Lettura, AWrongWeekdayOrCommonYearIsNamed) {
   EXPECT_EQ(messaggio("lunedi 15 giugno 1957", leggiData("lunedi 15 giugno 1957")),
             "\"lunedi 15 giugno 1957\": cade di sabato, non di lunedì");
-  EXPECT_EQ(messaggio("x", leggiData("26/2/1265 (1265)", {kItalia, Stile::Fiorentino}), 3),
-            "riga 3: \"x\": l'anno comune è il 1266, non il 1265");
-  // The weekday is that of the calendar and style asked: London's 30 January 1648.
-  EXPECT_EQ(leggiData("martedì 30 gennaio 1648",
-                      {Riforma{{1752, 9, 2}, {1752, 9, 14}}, Stile::Fiorentino})
-                .esito,
-            Esito::Data);
+  const Datazione fiorentino{&kItaliaLuogo, Stile::Fiorentino};
+  EXPECT_EQ(messaggio("x", leggiData("26/2/1265 (1265)", fiorentino), fiorentino, 3),
+            "riga 3: \"x\": nello stile fiorentino il 26 febbraio 1265 è del 1266, non del 1265");
+  // The weekday is that of the calendar and style of the place: London's 30 January 1648.
+  EXPECT_EQ(leggiData("martedì 30 gennaio 1648", {luogoDi("GB").luogo, {}}).esito, Esito::Data);
 }
 
 }  // namespace

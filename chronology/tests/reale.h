@@ -45,13 +45,16 @@ inline std::chrono::sys_days giornoDi(long n) {
   return std::chrono::sys_days{std::chrono::days{n - kEpoca}};
 }
 
-// The date of a day number as it was written where the Julian calendar ended with day
-// `ultimoGiuliano` (Italy's, 2299160, unless another is given), Gregorian after it.
-inline Data dataDi(long n, long ultimoGiuliano = kUltimoGiuliano) {
-  if (n <= ultimoGiuliano) return giuliana(n);
+inline Data gregoriana(long n) {
   const std::chrono::year_month_day g{giornoDi(n)};
   return {static_cast<int>(g.year()), static_cast<int>(static_cast<unsigned>(g.month())),
           static_cast<int>(static_cast<unsigned>(g.day()))};
+}
+
+// The date of a day number as it was written where the Julian calendar ended with day
+// `ultimoGiuliano` (Italy's, 2299160, unless another is given), Gregorian after it.
+inline Data dataDi(long n, long ultimoGiuliano = kUltimoGiuliano) {
+  return n <= ultimoGiuliano ? giuliana(n) : gregoriana(n);
 }
 
 // The day number of a Gregorian date, or -1 for one the Gregorian calendar lacks.
@@ -67,6 +70,26 @@ inline long numeroDi(Data d, long ultimoGiuliano = kUltimoGiuliano) {
   if (const long g = numeroGregoriano(d); g > ultimoGiuliano) return g;
   const long n = numeroGiuliano(d.anno, d.mese, d.giorno);
   return n <= ultimoGiuliano && giuliana(n) == d ? n : -1;
+}
+
+// A stretch of a place's days in one count, by day numbers: 'J' Julian, 'G' Gregorian,
+// 'S' Sweden's, whose dates stand one day ahead of the Julian ones and whose last day, the
+// 30 February 1712 of its table, is the Julian 29th.
+struct Tratto {
+  char conto;
+  long primo, ultimo;
+};
+
+// The date the day had in the stretch.
+inline Data dataNel(const Tratto& t, long n) {
+  if (t.conto == 'G') return gregoriana(n);
+  if (t.conto == 'J') return giuliana(n);
+  if (n == t.ultimo) {
+    Data d = giuliana(n);
+    ++d.giorno;
+    return d;
+  }
+  return giuliana(n + 1);
 }
 
 // Monday = 0, as the header reads the week.

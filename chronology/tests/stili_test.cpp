@@ -24,9 +24,9 @@ TEST(Stili, EachYearTurnsOnItsOwnDayInTheCalendarOfItsPlace) {
       {"fiorentino", "GB", "29/2/1699", "29 Febbraio 1699 (1700): Giovedì"},
       {"fiorentino", "IT", "29/2/1703", "29 Febbraio 1703 (1704): Venerdì"},
       {"fiorentino", "GB", "30/1/1648", "30 Gennaio 1648 (1649): Martedì"},
-      {"fiorentino", "GB", "24/3/1751", "24 Marzo 1751 (1752): Martedì"},
-      {"pisano", "IT", "24/3/1958", "24 Marzo 1958: Lunedì"},
-      {"pisano", "IT", "25/3/1958", "25 Marzo 1958 (1957): Lunedì"},
+      {"fiorentino", "GB", "24/3/1750", "24 Marzo 1750 (1751): Domenica"},
+      {"pisano", "IT", "24/3/1458", "24 Marzo 1458: Venerdì"},
+      {"pisano", "IT", "25/3/1458", "25 Marzo 1458 (1457): Venerdì"},
       {"veneto", "IT", "28/2/1706", "28 Febbraio 1706 (1707): Lunedì"},
       {"veneto", "IT", "1/3/1706", "1 Marzo 1706: Lunedì"},
       {"veneto", "IT", "29/2/1707", "29 Febbraio 1707 (1708): Mercoledì"},
@@ -36,7 +36,7 @@ TEST(Stili, EachYearTurnsOnItsOwnDayInTheCalendarOfItsPlace) {
       {"comune", "IT", "31/12/1957", "31 Dicembre 1957: Martedì"},
   };
   for (const auto& c : casi) {
-    const Datazione datazione{*calendarioDi(c.calendario), *stileDi(c.stile)};
+    const Datazione datazione{luogoDi(c.calendario).luogo, stileDi(c.stile)->stile};
     std::string risposta;
     const Esito esito = rispondi(c.data, risposta, datazione).esito;
     EXPECT_EQ(esito, c.risposta.empty() ? Esito::Inesistente : Esito::Data)
@@ -53,7 +53,8 @@ TEST(Stili, ACommonYearOutsideTheEraIsOutsideTheCalendar) {
                                     {"pisano", "25/3/001"},
                                     {"natività", "31/12/001"},
                                     {"bizantino", "1/9/0001"}})
-    EXPECT_EQ(leggiData(data, {kItalia, *stileDi(stile)}).esito, Esito::FuoriAnni) << stile;
+    EXPECT_EQ(leggiData(data, {&kItaliaLuogo, stileDi(stile)->stile}).esito, Esito::FuoriAnni)
+        << stile;
 }
 
 }  // namespace

@@ -181,7 +181,7 @@ class TestClick : public prova::ConFinestra {
     QFETCH(Indici, data);
     QFETCH(Indici, nascosti);
     QFETCH(QString, riga);
-    Finestra f({8, 12, 2026}, SchermoTwips{15360, 11520}, *calendarioDi(calendario.toStdString()));
+    Finestra f({8, 12, 2026}, SchermoTwips{15360, 11520}, *luogoDi(calendario.toStdString()).luogo);
     f.form.show();
     // The day first, while today's month shows it; then the year and the month.
     clicca(f, lblGiorni(static_cast<std::int16_t>(data[0])));

@@ -147,11 +147,12 @@ class TestTastiera : public QObject {
     QTest::newRow("two dates") << QStringLiteral("1/1/2000\n2/1/2000") << ""
                                << QStringLiteral("non è una data");
     QTest::newRow("a day that never was")
-        << QStringLiteral("10/10/1582") << "" << QStringLiteral("data inesistente");
+        << QStringLiteral("10/10/1582") << ""
+        << QStringLiteral("in Italia al 4 ottobre 1582 seguì il 15");
     QTest::newRow("a year the window does not offer")
         << QStringLiteral("12/10/1492") << "" << QStringLiteral("dal 1500 al 2299");
     QTest::newRow("a year cut short")
-        << QStringLiteral("15/6/57") << "" << QStringLiteral("per intero");
+        << QStringLiteral("15/6/57") << "" << QStringLiteral("anno incompleto: 57");
     QTest::newRow("the window's own answer") << QStringLiteral("8 Dicembre 2026: Martedì")
                                              << QStringLiteral("8 Dicembre 2026: Martedì") << "";
     QTest::newRow("a document's date in words") << QStringLiteral("sabato, 1° gennaio 1600")

@@ -18,8 +18,8 @@ namespace almanacco::prova {
 // layout was drawn for, 1024 x 768 pixels at 15 twips a pixel.
 struct Finestra {
   explicit Finestra(Data oggi, std::optional<SchermoTwips> schermo = SchermoTwips{15360, 11520},
-                    const Riforma& riforma = kItalia)
-      : piattaforma(oggi, schermo), form(piattaforma, riforma) {}
+                    const Luogo& luogo = kItaliaLuogo)
+      : piattaforma(oggi, schermo), form(piattaforma, luogo) {}
 
   std::string operator[](LabelId id) const {
     const auto* e = form.etichetta(id);
