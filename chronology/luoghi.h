@@ -16,14 +16,14 @@ namespace almanacco {
 
 // The sources of the facts, cited as the list of places prints them; the first is
 // number 1, and docs/calendari.md gives each in full under the same number.
-inline constexpr std::array<std::string_view, 30> kFonti{
+inline constexpr std::array<std::string_view, 31> kFonti{
     "Gregorio XIII, bolla Inter gravissimas, 24 febbraio 1582",
     "H. Grotefend, Handbuch der historischen Chronologie, Hannover 1872, p. 51",
     "E. Poulsen, The transition from Julian to Gregorian Calendar, Rundetårn",
     "KNAW, Christiaan Huygens web, Kalender en tijdrekening",
     "Calendar (New Style) Act 1750, 24 Geo. II c. 23",
     "ordinanza di Carlo III di Lorena, 22 novembre 1582 (AD Meurthe-et-Moselle)",
-    "G. Białuński, Komunikaty Mazursko-Warmińskie, 2021",
+    "G. Białuński, Komunikaty Mazursko-Warmińskie n. 3, pp. 429-432",
     "M. Scheutz, Der Gregorianische Kalender als politischer Streitfall",
     "K. Eder, Glaubensspaltung und Landstände in Österreich ob der Enns, 1936",
     "legge bulgara del 14 marzo 1916 (giuliano), Dăržaven vestnik 65",
@@ -47,6 +47,7 @@ inline constexpr std::array<std::string_view, 30> kFonti{
     "Archivi in Toscana, Giorni ed anni: questione di stile, 2015",
     "H. Thurston, Chronology, Catholic Encyclopedia III, 1908, p. 739",
     "horydoly.cz, Gregoriánský kalendář platí od roku 1584 v Čechách a na Moravě",
+    "ordinanza di Enrico III, Parigi, 3 novembre 1582 (AD Côte-d'Or, B 12083)",
 };
 
 // A style of the year a place wrote in, up to and including `fino`: a day of the common
