@@ -194,6 +194,11 @@ Lettura valuta(const Enunciato& e, const Datazione& datazione) {
   if (e.annoComune && !e.annoDoppio)
     if (const auto sbagliato = annoSbagliato(*e.annoComune, e.cifreAnnoComune))
       return rifiuto(*sbagliato, d, *e.annoComune, e.cifreAnnoComune, true);
+  // A month or a day no calendar has, whatever the style: said before any style is asked.
+  if (d.mese < 1 || d.mese > 12 || d.giorno < 1 || d.giorno > 31) {
+    d.annoComune = d.anno;
+    return {Esito::Inesistente, d};
+  }
   const Luogo& luogo = *datazione.luogo;
   Stile stile = Stile::Comune;
   const bool senzaStile = !datazione.stile && luogo.soloComune();
@@ -239,8 +244,7 @@ Lettura valuta(const Enunciato& e, const Datazione& datazione) {
   }
   const ContoDeiGiorni& conto = luogo.conto;
   const Periodo* periodo = conto.periodo(d.annoComune, d.mese, d.giorno);
-  if (d.mese < 1 || d.mese > 12 || d.giorno < 1 || d.giorno > 31 || !periodo ||
-      !esistevaNel(*periodo, d.annoComune, d.mese, d.giorno, conto)) {
+  if (!periodo || !esistevaNel(*periodo, d.annoComune, d.mese, d.giorno, conto)) {
     Lettura l{Esito::Inesistente, d};
     l.stile = stile;
     return l;
@@ -285,7 +289,7 @@ Lettura leggiSenzaSpazi(std::string_view testo, const Datazione& datazione) {
     e.cifreAnno = 4;
   } else {
     if (testo.empty()) return {Esito::Vuota, {}};
-    if (testo.size() > kDataMassima) return {Esito::NonUnaData, {}};
+    if (testo.size() > kDataMassima) return {Esito::TroppoLunga, {}};
     std::memcpy(copia.data(), testo.data(), testo.size());
     std::memset(copia.data() + testo.size(), 0, 16);
     const std::string_view copiato{copia.data(), testo.size()};

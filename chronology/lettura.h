@@ -27,7 +27,7 @@ struct DataScritta {
 };
 
 // Why a text got no answer, as far as the reader tells; the message says the rest.
-//   Vuota: nothing but blanks.
+//   Vuota: nothing but blanks. TroppoLunga: longer than any date (kDataMassima).
 //   AnnoIncompleto: a year of one or two digits, which could belong to any century.
 //   Inesistente: a day the place's calendar never had (or a 13th month, a day 0...).
 //   SettimanaSbagliata, AnnoComuneSbagliato: the text states a weekday, or a year of the
@@ -39,6 +39,7 @@ enum class Esito : unsigned char {
   Data,
   NonUnaData,
   Vuota,
+  TroppoLunga,
   AnnoIncompleto,
   FuoriAnni,
   Inesistente,

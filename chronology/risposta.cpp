@@ -140,7 +140,7 @@ void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
   if (!lunga) riga = data;
   if (!lunga && riga.empty()) return;
   const Lettura lettura =
-      lunga ? Lettura{Esito::NonUnaData, {}} : leggiSenzaSpazi(riga, datazione_);
+      lunga ? Lettura{Esito::TroppoLunga, {}} : leggiSenzaSpazi(riga, datazione_);
   if (lettura.esito == Esito::Data) {
     if (pronte_.size() - quante_ < kRispostaMassima) consegna(risposte);
     quante_ = static_cast<std::size_t>(scriviRisposta(pronte_.data() + quante_, lettura) -
