@@ -76,7 +76,10 @@ class ContoDeiGiorni {
   // The period whose written dates run past the date, or nothing where none does: a date
   // after the last period's first day can only be in it, and so on back.
   constexpr const Periodo* periodo(int chiave) const {
-    for (std::size_t i = n_; i-- > 0;)
+    // Most dates asked are in the last period: it is looked at first, without a loop.
+    const std::size_t ultimo = n_ - 1;
+    if (chiave >= primi_[ultimo]) return chiave <= ultimi_[ultimo] ? &periodi_[ultimo] : nullptr;
+    for (std::size_t i = ultimo; i-- > 0;)
       if (chiave >= primi_[i]) return chiave <= ultimi_[i] ? &periodi_[i] : nullptr;
     return nullptr;
   }
@@ -220,19 +223,18 @@ namespace dettaglio {
 constexpr std::uint8_t rigaDelTipo(int anno, Computo computo) {
   return kRigaDelTipo[bisestile(anno, computo)][primoGennaio(anno, computo)];
 }
-// The rows for every year of the era in the Julian and Gregorian counts, worked out while
-// compiling: a date from the terminal looks its year up.
+// The rows for every year of the era in each count, worked out while compiling: a date
+// from the terminal looks its year up.
 inline constexpr auto kRigheDegliAnni = [] {
-  std::array<std::array<std::uint8_t, kUltimoAnnoStorico + 1>, 2> righe{};
+  std::array<std::array<std::uint8_t, kUltimoAnnoStorico + 1>, 3> righe{};
   for (int anno = kPrimoAnnoStorico; anno <= kUltimoAnnoStorico; ++anno)
-    for (const Computo computo : {Computo::Giuliano, Computo::Gregoriano})
+    for (const Computo computo : {Computo::Giuliano, Computo::Gregoriano, Computo::Svedese})
       righe[static_cast<std::size_t>(computo)][static_cast<std::size_t>(anno)] =
           rigaDelTipo(anno, computo);
   return righe;
 }();
 constexpr const TipoAnno& tipoDellAnno(int anno, Computo computo) {
-  const bool nellEra =
-      anno >= kPrimoAnnoStorico && anno <= kUltimoAnnoStorico && computo != Computo::Svedese;
+  const bool nellEra = anno >= kPrimoAnnoStorico && anno <= kUltimoAnnoStorico;
   return kTipiAnno[nellEra ? kRigheDegliAnni[static_cast<std::size_t>(computo)]
                                             [static_cast<std::size_t>(anno)]
                            : rigaDelTipo(anno, computo)];

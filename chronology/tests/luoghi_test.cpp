@@ -47,12 +47,13 @@ TEST(Luoghi, EachPlaceWritesEachStyleOnlyInItsYears) {
     if (luogo.soloComune()) continue;
     SCOPED_TRACE(std::string(luogo.codice));
     const auto tratti = trattiDi(luogo);
-    // The years around the changes of style.
+    // The years around the changes of style, and beyond them where one style alone can
+    // have written a year.
     int primo = 9999, ultimo = 1;
     for (const StileDelLuogo& s : luogo.stili)
       if (s.fino != kPerSempre && s.fino != Giornata{}) {
-        primo = std::min(primo, s.fino.anno - 1);
-        ultimo = std::max(ultimo, s.fino.anno + 1);
+        primo = std::min(primo, s.fino.anno - 3);
+        ultimo = std::max(ultimo, s.fino.anno + 3);
       }
     // Every written date of those years, with the days of the common style it stands for.
     std::map<std::tuple<int, int, int>, std::vector<long>> scritte;
