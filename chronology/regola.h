@@ -235,12 +235,19 @@ constexpr std::uint8_t rigaDelTipo(int anno, Computo computo) {
 }
 // The rows for every year of the era in each count, worked out while compiling: a date
 // from the terminal looks its year up.
+// Each year begins the weekday after the one its predecessor began on, or two after a
+// leap year: one step a year keeps the work within what every compiler allows a constant.
 inline constexpr auto kRigheDegliAnni = [] {
   std::array<std::array<std::uint8_t, kUltimoAnnoStorico + 1>, 3> righe{};
-  for (int anno = kPrimoAnnoStorico; anno <= kUltimoAnnoStorico; ++anno)
-    for (const Computo computo : {Computo::Giuliano, Computo::Gregoriano, Computo::Svedese})
-      righe[static_cast<std::size_t>(computo)][static_cast<std::size_t>(anno)] =
-          rigaDelTipo(anno, computo);
+  for (const Computo computo : {Computo::Giuliano, Computo::Gregoriano, Computo::Svedese}) {
+    auto& riga = righe[static_cast<std::size_t>(computo)];
+    unsigned primo = primoGennaio(kPrimoAnnoStorico, computo);
+    for (int anno = kPrimoAnnoStorico; anno <= kUltimoAnnoStorico; ++anno) {
+      const bool lungo = bisestile(anno, computo);
+      riga[static_cast<std::size_t>(anno)] = kRigaDelTipo[lungo][primo];
+      primo = (primo + (lungo ? 2U : 1U)) % 7U;
+    }
+  }
   return righe;
 }();
 constexpr const TipoAnno& tipoDellAnno(int anno, Computo computo) {
