@@ -52,29 +52,14 @@ void Etichetta::setFaccia(const QString& faccia, const QString& sostituto) {
   setFont(carattere);
 }
 
-namespace {
-constexpr int kAllineamento = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
-
-// The largest size, down from the label's own in quarter points, at which the wrapped
-// caption fits: a long text keeps all its lines and letters readable, on a narrow
-// screen too.
-QFont fontCheCiSta(QFont carattere, const QRect& area, const QString& testo) {
-  const double propri = carattere.pointSizeF();
-  carattere.setPointSizeF(piùGrandeCheRegge(propri, propri, [&](double punti) {
-    carattere.setPointSizeF(punti);
-    return ciSta(carattere, area, testo);
-  }));
-  return carattere;
-}
-}  // namespace
-
 const QFont& Etichetta::fontDelTesto() const {
   if (fontDisegno_) return *fontDisegno_;
+  // A label of its own takes the largest size, down from its own in quarter points, at
+  // which the wrapped caption fits: a long text keeps all its lines and letters readable,
+  // on a narrow screen too.
   fontDisegno_ = font();
-  if (misuraComune_)
-    fontDisegno_->setPointSizeF(misuraComune_->punti());
-  else
-    fontDisegno_ = fontCheCiSta(*fontDisegno_, rect(), caption_);
+  fontDisegno_->setPointSizeF(misuraComune_ ? misuraComune_->punti()
+                                            : puntiCheCiStanno(font(), {{rect(), caption_}}));
   return *fontDisegno_;
 }
 
@@ -105,7 +90,7 @@ void Etichetta::paintEvent(QPaintEvent*) {
     pittore.drawRect(area.adjusted(0, 0, -1, -1));
   }
   pittore.setPen(comeQColor(testo_, palette()));
-  pittore.drawText(area, kAllineamento, caption_);
+  pittore.drawText(area, kAllineamentoDelTesto, caption_);
   if (segnoFuoco_) {
     // Black, at least 13:1 against the white and the pink of a cell. Two line widths
     // inside the edge, so the highlight still shows all round it.

@@ -10,16 +10,10 @@
 namespace almanacco {
 
 namespace {
-constexpr int kAllineamento = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
 constexpr double kGradino = 0.25;  // points from one step of the ladder to the next
 
-// What a text takes of a rectangle at one size: the height of its wrapped lines and the
-// ink width of its widest word. It fits with all its lines above the bottom edge, and no
-// word whose ink is wider than the rectangle by more than a pixel at either side.
-struct Ingombro {
-  qreal altezza = 0, larghezza = 0;
-};
-
+// A text fits a rectangle with all its lines above the bottom edge, and no word whose ink
+// is wider than the rectangle by more than a pixel at either side.
 bool entraInAltezza(qreal altezza, const QRect& area) {
   return altezza <= area.height();
 }
@@ -40,29 +34,42 @@ class Metro {
  public:
   explicit Metro(const QFont& carattere) : metriche_(carattere) {}
 
-  Ingombro ingombro(const QRect& area, const QString& testo) {
-    return {altezza(area, testo), larghezza(testo)};
-  }
-  bool ciSta(const QRect& area, const QString& testo) {
-    return entraInAltezza(altezza(area, testo), area) && entraInLarghezza(larghezza(testo), area);
-  }
-
- private:
+  // The height of the text's wrapped lines.
   qreal altezza(const QRect& area, const QString& testo) {
     const auto misura = [&] {
-      return metriche_.boundingRect(QRectF(area), kAllineamento, testo).height();
+      return metriche_.boundingRect(QRectF(area), kAllineamentoDelTesto, testo).height();
     };
     if (!unaRiga(testo)) return misura();
     if (!riga_) riga_ = misura();
     return *riga_;
   }
+  // The ink width of its widest word.
   qreal larghezza(const QString& testo) const {
     qreal larga = 0;
     for (const QString& parola : testo.split(QLatin1Char(' '), Qt::SkipEmptyParts))
       larga = std::max(larga, metriche_.tightBoundingRect(parola).width());
     return larga;
   }
+  bool ciSta(const QRect& area, const QString& testo) {
+    return entraInAltezza(altezza(area, testo), area) && entraInLarghezza(larghezza(testo), area);
+  }
 
+  // The highest step below `cima`, the size measured, at which the text's lines, each
+  // shrunk in proportion, could be few enough to fit the height: as many as the height
+  // holds, the whole text's length no longer than they are wide together.
+  double gradinoPerAltezza(double cima, const QRect& area, const QString& testo) const {
+    const qreal riga = metriche_.height(), interlinea = metriche_.leading();
+    const qreal lunghezza = metriche_.horizontalAdvance(testo);
+    double punti = cima - kGradino;
+    for (; punti > 1; punti -= kGradino) {
+      const double r = punti / cima;
+      const double righe = std::floor((area.height() + interlinea * r) / ((riga + interlinea) * r));
+      if (righe >= 1 && lunghezza * r <= righe * area.width()) break;
+    }
+    return punti;
+  }
+
+ private:
   QFontMetricsF metriche_;
   std::optional<qreal> riga_;
 };
@@ -75,16 +82,53 @@ double gradinoSotto(double cima, double punti) {
 }
 }  // namespace
 
-bool ciSta(const QFont& carattere, const QRect& area, const QString& testo) {
-  return Metro(carattere).ciSta(area, testo);
-}
-
 double piùGrandeCheRegge(double cima, double da, const std::function<bool(double)>& regge) {
   double punti = da;
   while (punti > 1 && !regge(punti)) punti -= kGradino;
   if (punti != da) return punti;
   while (punti + kGradino <= cima && regge(punti + kGradino)) punti += kGradino;
   return punti;
+}
+
+double puntiCheCiStanno(QFont carattere, const std::vector<TestoInArea>& testi) {
+  // The ladder's last step is taken as it comes, fitting or not.
+  const double cima = carattere.pointSizeF();
+  if (cima <= 1) return cima;
+
+  // Each text measured once, at the top: most screens need no smaller size. Heights and
+  // ink grow in proportion to the size, near enough to tell the step where all fit to
+  // within a step or two. A text too tall for its rectangle has its lines counted: as
+  // they grow lower they may also grow fewer.
+  bool entrano = true;
+  double previsto = cima;
+  {
+    Metro metro(carattere);
+    for (const TestoInArea& t : testi) {
+      const qreal alta = metro.altezza(t.area, t.testo);
+      if (!entraInAltezza(alta, t.area)) {
+        entrano = false;
+        previsto =
+            std::min(previsto, unaRiga(t.testo) ? cima * t.area.height() / alta
+                                                : metro.gradinoPerAltezza(cima, t.area, t.testo));
+        continue;
+      }
+      const qreal larga = metro.larghezza(t.testo);
+      if (entraInLarghezza(larga, t.area)) continue;
+      entrano = false;
+      previsto = std::min(previsto, cima * (t.area.width() + 2) / larga);
+    }
+  }
+  if (entrano) return cima;
+
+  // The top does not fit, so the ladder is searched below it, from the step foreseen; at
+  // each step one set of metrics serves every text.
+  const double sotto = cima - kGradino;
+  return piùGrandeCheRegge(sotto, gradinoSotto(sotto, previsto), [&](double punti) {
+    carattere.setPointSizeF(punti);
+    Metro metro(carattere);
+    return std::all_of(testi.begin(), testi.end(),
+                       [&](const TestoInArea& t) { return metro.ciSta(t.area, t.testo); });
+  });
 }
 
 MisuraComune::MisuraComune(std::vector<const Etichetta*> celle, bool testiCheGirano)
@@ -99,57 +143,21 @@ double MisuraComune::decidi() const {
   if (celle_.empty()) return 0;
   // Every cell with the texts it must take; with moving texts, a cell of a size already
   // listed adds nothing.
-  struct Coppia {
-    QRect area;
-    QString testo;
-  };
-  std::vector<Coppia> coppie;
+  std::vector<TestoInArea> testi;
   std::vector<QSize> misure;
   for (const Etichetta* cella : celle_) {
     if (!testiCheGirano_) {
-      coppie.push_back({cella->rect(), cella->Caption()});
+      testi.push_back({cella->rect(), cella->Caption()});
       continue;
     }
     if (std::find(misure.begin(), misure.end(), cella->size()) != misure.end()) continue;
     misure.push_back(cella->size());
-    for (const Etichetta* altra : celle_) coppie.push_back({cella->rect(), altra->Caption()});
+    for (const Etichetta* altra : celle_) testi.push_back({cella->rect(), altra->Caption()});
   }
-
   QFont carattere = celle_.front()->font();
-  double cima = carattere.pointSizeF();
-  for (const Etichetta* cella : celle_) cima = std::min(cima, cella->font().pointSizeF());
-
-  // The ladder's last step is taken as it comes, fitting or not.
-  if (cima <= 1) return cima;
-
-  // Each text measured once, at the top: most screens need no smaller size. A text's
-  // height and ink grow in proportion to the size, near enough to tell the step where
-  // the group fits to within a step or two.
-  carattere.setPointSizeF(cima);
-  bool entrano = true;
-  double previsto = cima;
-  {
-    Metro metro(carattere);
-    for (const Coppia& c : coppie) {
-      const Ingombro i = metro.ingombro(c.area, c.testo);
-      if (entraInAltezza(i.altezza, c.area) && entraInLarghezza(i.larghezza, c.area)) continue;
-      entrano = false;
-      const double alta = i.altezza > 0 ? c.area.height() / i.altezza : 1.0;
-      const double larga = i.larghezza > 0 ? (c.area.width() + 2) / i.larghezza : 1.0;
-      previsto = std::min(previsto, cima * std::min(alta, larga));
-    }
-  }
-  if (entrano) return cima;
-
-  // The top does not fit, so the ladder is searched below it, from the step foreseen; at
-  // each step one set of metrics serves every text.
-  const double sotto = cima - kGradino;
-  return piùGrandeCheRegge(sotto, gradinoSotto(sotto, previsto), [&](double punti) {
-    carattere.setPointSizeF(punti);
-    Metro metro(carattere);
-    return std::all_of(coppie.begin(), coppie.end(),
-                       [&](const Coppia& c) { return metro.ciSta(c.area, c.testo); });
-  });
+  for (const Etichetta* cella : celle_)
+    carattere.setPointSizeF(std::min(carattere.pointSizeF(), cella->font().pointSizeF()));
+  return puntiCheCiStanno(carattere, testi);
 }
 
 }  // namespace almanacco

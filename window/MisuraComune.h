@@ -11,11 +11,9 @@ namespace almanacco {
 
 class Etichetta;
 
-// Whether `testo`, wrapped at word boundaries, fits `area` in `carattere`: all its lines
-// above the bottom edge, and no word whose ink is wider than the area by more than a pixel
-// at either side, which is what the weekday header's "Ma" loses as the layout is drawn: a
-// word cut any further would lose letters at both ends.
-bool ciSta(const QFont& carattere, const QRect& area, const QString& testo);
+// How a label lays out its caption: centred at the top of its rectangle, wrapped at word
+// boundaries. What is measured is what is drawn.
+inline constexpr int kAllineamentoDelTesto = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
 
 // A text that does not fit at its label's size is drawn a little smaller: on the ladder
 // that goes down from `cima` in quarter points, to its first step at 1 point or below. The
@@ -24,6 +22,19 @@ bool ciSta(const QFont& carattere, const QRect& area, const QString& testo);
 // step down that holds; from a good guess it takes a step or two, a text that fits at one
 // size fitting at every smaller one.
 double piùGrandeCheRegge(double cima, double da, const std::function<bool(double)>& regge);
+
+// A text and the rectangle it is drawn in.
+struct TestoInArea {
+  QRect area;
+  QString testo;
+};
+
+// The size, on the ladder down from `carattere`'s own, at which every text fits its
+// rectangle, wrapped at word boundaries: all its lines above the bottom edge, and no word
+// whose ink is wider than the rectangle by more than a pixel at either side, which is what
+// the weekday header's "Ma" loses as the layout is drawn: a word cut any further would
+// lose letters at both ends.
+double puntiCheCiStanno(QFont carattere, const std::vector<TestoInArea>& testi);
 
 // One size for a group of like texts, as a printed calendar sets them: the largest step of
 // its cells' ladder at which every text of the group fits every cell that shows it. It is

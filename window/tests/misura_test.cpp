@@ -49,6 +49,15 @@ bool entra(const QFont& carattere, const QRect& area, const QString& testo) {
   return true;
 }
 
+// A label's own size as the walk down from it finds it: a quarter point at a time until
+// the text fits.
+double dallaCima(const Etichetta& e) {
+  QFont carattere = e.font();
+  while (carattere.pointSizeF() > 1 && !entra(carattere, e.rect(), e.Caption()))
+    carattere.setPointSizeF(carattere.pointSizeF() - 0.25);
+  return carattere.pointSizeF();
+}
+
 // The group's size as cell-by-cell fitting finds it: every text in every cell that shows
 // it, from the size found so far down a quarter point at a time until it fits.
 double cellaPerCella(const std::vector<const Etichetta*>& gruppo, bool girano) {
@@ -137,6 +146,26 @@ class TestMisura : public QObject {
                                 .arg(cella->Caption())
                                 .arg(cella->fontDelTesto().pointSizeF())
                                 .arg(atteso)));
+    }
+  }
+
+  // A label of its own, the title, the long texts and the answer (of two lengths), is
+  // drawn at the size the walk down from its own finds, on the same screens.
+  void theSizesOfTheWalkFromTheTop_data() { theSizesOfCellByCellFitting_data(); }
+  void theSizesOfTheWalkFromTheTop() {
+    QFETCH(QSize, pixel);
+    for (const Data oggi : {kGiugno1957, Data{30, 9, 2026}}) {
+      Finestra f(oggi, SchermoTwips{pixel.width() * 15.0, pixel.height() * 15.0});
+      for (const LabelId id : {lblSCritteVarie(5), lblSCritteVarie(8), lblSCritteVarie(9),
+                               static_cast<LabelId>(lblNomeCompleto)}) {
+        const Etichetta& e = f.cella(id);
+        QVERIFY(e.misuraComune() == nullptr);
+        QVERIFY2(e.fontDelTesto().pointSizeF() == dallaCima(e),
+                 qPrintable(QStringLiteral("%1 at %2 pt, not %3")
+                                .arg(e.Caption().left(20))
+                                .arg(e.fontDelTesto().pointSizeF())
+                                .arg(dallaCima(e))));
+      }
     }
   }
 };
