@@ -1,11 +1,12 @@
 # A desktop of its own for a test or a benchmark, sourced, not run:
 #   . scripts/desktop.sh
-#   desktop [--wayland] [--bus] [--orca LOG]
+#   desktop [--wayland] [--sessione] [--bus] [--orca LOG]
 # starts a display, an X server (Xvfb, 1024x768x24) or, with --wayland, Weston's headless
-# compositor and no X server at all; with --bus, a private D-Bus session with the
-# accessibility bus and Qt's AT-SPI bridge switched on, as on a screen reader user's
-# desktop; with --orca LOG, Orca listening too (implies --bus), logging every utterance to
-# LOG (speech itself is off: no sound card is needed). Everything it starts, and whatever
+# compositor and no X server at all; with --sessione, a private D-Bus session, as on every
+# desktop; with --bus, the session with the accessibility bus and Qt's AT-SPI bridge
+# switched on, as on a screen reader user's desktop; with --orca LOG, Orca listening too
+# (implies --bus), logging every utterance to LOG (speech itself is off: no sound card is
+# needed). Everything it starts, and whatever
 # is handed to desktop_sfondo, is ended when the shell that sourced it exits, and the
 # folder $desktop_lavoro, for files that go with the desktop, is removed.
 
@@ -46,12 +47,13 @@ _desktop_attendi() {
 }
 
 desktop() {
-  local wayland='' bus='' orca=''
+  local wayland='' sessione='' bus='' orca=''
   while [ $# -gt 0 ]; do
     case $1 in
       --wayland) wayland=1 ;;
-      --bus) bus=1 ;;
-      --orca) orca=$(realpath -m "$2") bus=1; shift ;;
+      --sessione) sessione=1 ;;
+      --bus) sessione=1 bus=1 ;;
+      --orca) orca=$(realpath -m "$2") sessione=1 bus=1; shift ;;
       *) echo "desktop: unknown option $1" >&2; return 2 ;;
     esac
     shift
@@ -71,12 +73,15 @@ desktop() {
     _desktop_attendi "$lavoro/display" || { echo "desktop: Xvfb did not start" >&2; return 1; }
     export DISPLAY=":$(head -n 1 "$lavoro/display")"
   fi
-  [ -n "$bus" ] || return 0
+  [ -n "$sessione" ] || return 0
 
   dbus-daemon --session --fork --print-address=3 --print-pid=4 3>"$lavoro/bus" 4>"$lavoro/bus.pid"
   _desktop_pids+=("$(head -n 1 "$lavoro/bus.pid")")
   DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$lavoro/bus")
-  export DBUS_SESSION_BUS_ADDRESS QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+  export DBUS_SESSION_BUS_ADDRESS
+  [ -n "$bus" ] || return 0
+
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
   desktop_sfondo /usr/libexec/at-spi-bus-launcher --launch-immediately
   [ -n "$orca" ] || return 0
 

@@ -1,11 +1,11 @@
 #include "Etichetta.h"
 
-#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "Annunci.h"
 #include "Colori.h"
+#include "MisuraComune.h"
 
 namespace almanacco {
 
@@ -52,51 +52,20 @@ void Etichetta::setFaccia(const QString& faccia, const QString& sostituto) {
   setFont(carattere);
 }
 
-namespace {
-constexpr int kAllineamento = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
-
-// Whether the wrapped caption fits the rectangle: all its lines above the bottom edge,
-// and no word whose ink is wider than the rectangle by more than a pixel at either side,
-// which is what the weekday header's "Ma" loses as the layout is drawn: a word cut any
-// further would lose letters at both ends.
-bool ciSta(const QFont& carattere, const QRect& area, const QString& testo) {
-  const QFontMetricsF metriche(carattere);
-  if (metriche.boundingRect(QRectF(area), kAllineamento, testo).height() > area.height())
-    return false;
-  for (const QString& parola : testo.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-    if (metriche.tightBoundingRect(parola).width() > area.width() + 2) return false;
-  return true;
-}
-
-// The largest size, down from the label's own in quarter points, at which the wrapped
-// caption fits: a long text keeps all its lines and letters readable, on a narrow
-// screen too.
-QFont fontCheCiSta(QFont carattere, const QRect& area, const QString& testo) {
-  while (carattere.pointSizeF() > 1 && !ciSta(carattere, area, testo))
-    carattere.setPointSizeF(carattere.pointSizeF() - 0.25);
-  return carattere;
-}
-}  // namespace
-
 const QFont& Etichetta::fontDelTesto() const {
   if (fontDisegno_) return *fontDisegno_;
+  // A label of its own takes the largest size, down from its own in quarter points, at
+  // which the wrapped caption fits: a long text keeps all its lines and letters readable,
+  // on a narrow screen too.
   fontDisegno_ = font();
-  if (puntiDelGruppo_ > 0)
-    fontDisegno_->setPointSizeF(puntiDelGruppo_);
-  else
-    fontDisegno_ = fontCheCiSta(*fontDisegno_, rect(), caption_);
+  fontDisegno_->setPointSizeF(misuraComune_ ? misuraComune_->punti()
+                                            : puntiCheCiStanno(font(), {{rect(), caption_}}));
   return *fontDisegno_;
 }
 
-float Etichetta::puntiPer(const QString& testo, float massimo) const {
-  QFont carattere = font();
-  if (massimo < carattere.pointSizeF()) carattere.setPointSizeF(massimo);
-  return static_cast<float>(fontCheCiSta(carattere, rect(), testo).pointSizeF());
-}
-
-void Etichetta::setPuntiDelGruppo(float punti) {
-  if (punti == puntiDelGruppo_) return;
-  puntiDelGruppo_ = punti;
+void Etichetta::setMisuraComune(const MisuraComune* misura) {
+  if (misura == misuraComune_) return;
+  misuraComune_ = misura;
   fontDisegno_.reset();
   update();
 }
@@ -121,7 +90,7 @@ void Etichetta::paintEvent(QPaintEvent*) {
     pittore.drawRect(area.adjusted(0, 0, -1, -1));
   }
   pittore.setPen(comeQColor(testo_, palette()));
-  pittore.drawText(area, kAllineamento, caption_);
+  pittore.drawText(area, kAllineamentoDelTesto, caption_);
   if (segnoFuoco_) {
     // Black, at least 13:1 against the white and the pink of a cell. Two line widths
     // inside the edge, so the highlight still shows all round it.

@@ -10,6 +10,8 @@
 
 namespace almanacco {
 
+class MisuraComune;
+
 // A label: a caption centred at the top of its rectangle, wrapping at word boundaries,
 // on its background colour when opaque. It never takes the focus; a left click on it
 // while shown calls its click handler.
@@ -33,11 +35,9 @@ class Etichetta final : public ControlloTwips {
   // otherwise the label's own, or the largest size below it at which the wrapped caption
   // fits the label.
   const QFont& fontDelTesto() const;
-  // The largest size, no larger than the label's own nor than `massimo`, at which `testo`
-  // would fit the label.
-  float puntiPer(const QString& testo, float massimo) const;
-  // The size every cell of the label's group is drawn at, decided once for the group.
-  void setPuntiDelGruppo(float punti);
+  // The group whose one size the label is drawn at; none, the label's own fit.
+  const MisuraComune* misuraComune() const { return misuraComune_; }
+  void setMisuraComune(const MisuraComune* misura);
   // The face as the layout names it; the desktop substitutes a face with its metrics.
   void setFaccia(const QString& faccia, const QString& sostituto);
 
@@ -79,7 +79,7 @@ class Etichetta final : public ControlloTwips {
   bool segnoFuoco_ = false;
   int spessoreSegno_ = 1;
   float fontSize_ = 0;
-  float puntiDelGruppo_ = 0;  // none until the window sets one
+  const MisuraComune* misuraComune_ = nullptr;
   std::function<void()> alClick_;
   // The font the caption is drawn with: the label's own, or a little smaller when the
   // wrapped caption would not fit in the rectangle, in height or in width. Worked out again at the

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <vector>
 
 #include "Annunci.h"
@@ -14,6 +13,7 @@
 #include "Etichetta.h"
 #include "Forma.h"
 #include "GruppoDiCelle.h"
+#include "MisuraComune.h"
 #include "Piattaforma.h"
 #include "citazione.h"
 #include "motivi.h"
@@ -454,24 +454,9 @@ void frmAlmanacco::unaMisuraPerGruppo() {
     std::vector<Etichetta*> celle;
     for (const Tratto& t : gruppo.tratti)
       for (auto i = t.primo; i <= t.ultimo; ++i) celle.push_back(etichetta(t.nome(i)));
-    // Each fit starts from the size found so far: the group shrinks only as far as its
-    // least fitting text needs.
-    float punti = std::numeric_limits<float>::max();
-    for (std::size_t i = 0; i < celle.size(); ++i) {
-      const Etichetta* cella = celle[i];
-      if (!gruppo.testiCheGirano) {
-        punti = cella->puntiPer(cella->Caption(), punti);
-        continue;
-      }
-      // Every text in every cell; a cell of a size already tried adds nothing.
-      const auto stessa = [cella](const Etichetta* altra) {
-        return altra->size() == cella->size();
-      };
-      if (std::any_of(celle.begin(), celle.begin() + static_cast<std::ptrdiff_t>(i), stessa))
-        continue;
-      for (const Etichetta* altra : celle) punti = cella->puntiPer(altra->Caption(), punti);
-    }
-    for (Etichetta* cella : celle) cella->setPuntiDelGruppo(punti);
+    const auto& misura = misureComuni_.emplace_back(std::make_unique<MisuraComune>(
+        std::vector<const Etichetta*>(celle.begin(), celle.end()), gruppo.testiCheGirano));
+    for (Etichetta* cella : celle) cella->setMisuraComune(misura.get());
   }
 }
 

@@ -4,8 +4,10 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "Calendario.h"
 #include "etichette.h"
@@ -17,6 +19,7 @@ namespace almanacco {
 class ControlloTwips;
 class Etichetta;
 class Forma;
+class MisuraComune;
 class Piattaforma;
 
 // The window: a perpetual calendar of labels. It owns every control and, in the labels'
@@ -81,7 +84,8 @@ class frmAlmanacco final : public QWidget, private LabelStore {
   void ricalcolaAnno();
   void mostraGiorniDelMese();
   void ridimensiona();
-  // Gives each group of like texts one size: the largest at which all of them fit.
+  // Gives each group of like texts one size: the largest at which all of them fit, decided
+  // when the group is first drawn.
   void unaMisuraPerGruppo();
   // One road for every way of choosing a cell: the click handler, then the focus.
   void scegli(Gruppo gruppo, std::int16_t indice);
@@ -107,6 +111,7 @@ class frmAlmanacco final : public QWidget, private LabelStore {
   // and year that have it, so that the five choices give one date in any order.
   std::int16_t giornoScelto_ = 0;
   std::array<QObject*, kGruppi> gruppi_{};
+  std::vector<std::unique_ptr<MisuraComune>> misureComuni_;
 };
 
 }  // namespace almanacco
