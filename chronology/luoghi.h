@@ -16,7 +16,7 @@ namespace almanacco {
 
 // The sources of the facts, cited as the list of places prints them; the first is
 // number 1, and docs/calendari.md gives each in full under the same number.
-inline constexpr std::array<std::string_view, 30> kFonti{
+inline constexpr std::array<std::string_view, 31> kFonti{
     "Gregorio XIII, bolla Inter gravissimas, 24 febbraio 1582",
     "H. Grotefend, Handbuch der historischen Chronologie, Hannover 1872, p. 51",
     "E. Poulsen, The transition from Julian to Gregorian Calendar, Rundetårn",
@@ -47,6 +47,7 @@ inline constexpr std::array<std::string_view, 30> kFonti{
     "Archivi in Toscana, Giorni ed anni: questione di stile, 2015",
     "H. Thurston, Chronology, Catholic Encyclopedia III, 1908, p. 739",
     "horydoly.cz, Gregoriánský kalendář platí od roku 1584 v Čechách a na Moravě",
+    "editto di Roussillon, 1564, art. 39 (A. Giry, Manuel de diplomatique, 1894, p. 113)",
 };
 
 // A style of the year a place wrote in, up to and including `fino`: a day of the common
@@ -120,13 +121,15 @@ inline constexpr std::array kLuoghi = [] {
       {"ES", "Spagna", "", "in Spagna", kIta, kComune, {2, 3}, ""},
       {"PT", "Portogallo", "", "in Portogallo", kIta, kComune, {2, 3}, ""},
       {"PL", "Polonia", "", "in Polonia", kIta, kComune, {2, 3}, ""},
+      // The edict of Roussillon began the year on 1 January; the Parlement of Paris kept
+      // the Easter style to the end of 1566.
       {"FR",
        "Francia",
        "",
        "in Francia",
        cambio({1582, 12, 9}, {1582, 12, 20}),
-       kComune,
-       {2, 3},
+       finoAl(Pasquale, {1566, 12, 31}),
+       {2, 3, 31},
        ""},
       {"lorena",
        "Lorena (ducato)",

@@ -107,7 +107,7 @@ char* scriviRisposta(char* qui, const Lettura& lettura) {
   qui = scriviAnno(scriviGiornoEMese(qui, d.giorno, d.mese), d.anno);
   if (lettura.annoDoppio) {
     qui = scriviAnno(scrivi(qui, "/"), d.annoComune);
-  } else if (d.annoComune != d.anno) {
+  } else if (d.annoComune != d.anno || lettura.conAnnoComune) {
     qui = scrivi(qui, " (");
     qui = scrivi(scriviAnno(qui, d.annoComune), ")");
   }

@@ -1,0 +1,242 @@
+// Dates by feast, a documentary form: the day a dating by feast names in the year as
+// written, in the place's calendar, Easter and styles.
+#include <array>
+
+#include "datafesta.h"
+#include "enunciato.h"
+#include "feste.h"
+
+namespace almanacco {
+
+namespace festivi {
+
+namespace {
+
+using Esito = almanacco::Esito;
+
+// The first Sunday of Advent: the fourth before Christmas, from 27 November to
+// 3 December. Nothing where the place's calendar lacks that Christmas.
+std::optional<long> primaDiAvvento(int anno, const ContoDeiGiorni& conto) {
+  const Periodo* periodo = conto.periodo(anno, 12, 25);
+  if (!periodo) return std::nullopt;
+  const long natale = numeroDelGiorno(anno, 12, 25, periodo->computo);
+  const int indietro = (settimanaDelNumero(natale) + 1) % 7;
+  return natale - (indietro == 0 ? 7 : indietro) - 21;
+}
+
+// The day of the feast's row itself in the year.
+GiornoDellaFesta giornoBase(const Festa& festa, int anno, const Luogo& luogo) {
+  GiornoDellaFesta g;
+  if ((festa.dal != 0 && anno < festa.dal) || (festa.fino != 0 && anno > festa.fino)) {
+    g.esito = Esito::FestaFuoriUso;
+    return g;
+  }
+  const ContoDeiGiorni& conto = luogo.conto;
+  switch (festa.base) {
+    case Base::Pasqua:
+      g.pasqua = pasquaDelLuogo(anno, luogo);
+      if (g.pasqua.esito != PasquaDelLuogo::Esito::Nota) {
+        g.esito = Esito::PasquaIgnota;
+        return g;
+      }
+      g.numero = g.pasqua.numero + festa.scarto;
+      return g;
+    case Base::Avvento:
+      if (const auto avvento = primaDiAvvento(anno, conto)) {
+        g.numero = *avvento + festa.scarto;
+        return g;
+      }
+      g.esito = Esito::Inesistente;
+      g.mancante = {anno, 12, 25};
+      return g;
+    case Base::Fissa:
+      break;
+  }
+  int giorno = festa.giorno;
+  const Periodo* periodo = conto.periodo(anno, festa.mese, giorno);
+  if (periodo && festa.bisesto && bisestile(anno, base(periodo->computo))) ++giorno;
+  if (!periodo || !esistevaNel(*periodo, anno, festa.mese, giorno, conto)) {
+    g.esito = Esito::Inesistente;
+    g.mancante = {anno, festa.mese, giorno};
+    return g;
+  }
+  g.numero = numeroDelGiorno(anno, festa.mese, giorno, periodo->computo);
+  return g;
+}
+
+// The days from a day to the weekday sought, strictly after it (or before it, < 0).
+int finoAl(long numero, Giorno settimana, bool dopo) {
+  const int giorni = dopo ? (settimana - settimanaDelNumero(numero) + 7) % 7
+                          : (settimanaDelNumero(numero) - settimana + 7) % 7;
+  const int passi = giorni == 0 ? 7 : giorni;
+  return dopo ? passi : -passi;
+}
+
+}  // namespace
+
+GiornoDellaFesta giornoDellaFesta(int festa, int anno, const Luogo& luogo) {
+  return giornoBase(kFeste[static_cast<std::size_t>(festa)], anno, luogo);
+}
+
+GiornoDellaFesta giornoDellaFesta(const Formula& f, int anno, const Luogo& luogo) {
+  const Festa& festa = kFeste[static_cast<std::size_t>(f.festa)];
+  GiornoDellaFesta g = giornoBase(festa, anno, luogo);
+  if (g.esito != Esito::Data) return g;
+  switch (f.relazione) {
+    case Relazione::Propria:
+      // A day of a feast of several: the one of the weekday stated, else the first.
+      for (int k = 1; k < festa.giorni && f.settimana; ++k)
+        if (settimanaDelNumero(g.numero + k) == *f.settimana) {
+          g.numero += k;
+          break;
+        }
+      g.numero += 7L * (f.numero > 1 ? f.numero - 1 : 0);
+      return g;
+    case Relazione::Vigilia:
+      --g.numero;
+      return g;
+    case Relazione::Crastino:
+      ++g.numero;
+      return g;
+    case Relazione::Ottava:
+      g.numero += 7;
+      return g;
+    case Relazione::Prima:
+      g.numero += finoAl(g.numero, *f.settimana, false);
+      return g;
+    case Relazione::Dopo:
+      break;
+  }
+  g.numero += finoAl(g.numero, *f.settimana, true) + 7L * (f.numero > 1 ? f.numero - 1 : 0);
+  if (f.numero <= 1 || festa.conta == Conta::Dopo) return g;
+  // The Sundays after Pentecost and Trinity run to Advent; those after Epiphany to
+  // Septuagesima.
+  long limite = 0;
+  if (festa.conta == Conta::DopoFinoAdAvvento) {
+    const auto avvento = primaDiAvvento(anno, luogo.conto);
+    if (!avvento) return g;
+    limite = *avvento;
+  } else {
+    const GiornoDellaFesta settuagesima =
+        giornoBase(kFeste[static_cast<std::size_t>(kSettuagesima)], anno, luogo);
+    if (settuagesima.esito != Esito::Data) return settuagesima;
+    limite = settuagesima.numero;
+  }
+  if (g.numero >= limite) {
+    const long prima = g.numero - 7L * (f.numero - 1);
+    g.esito = Esito::NumeroFuori;
+    g.domeniche = static_cast<int>((limite - 1 - prima) / 7 + 1);
+  }
+  return g;
+}
+
+}  // namespace festivi
+
+namespace lettura {
+
+namespace {
+
+using festivi::Formula;
+using festivi::GiornoDellaFesta;
+
+// A refusal of the text itself, before any year is asked.
+Lettura rifiuto(const Formula& f, Esito esito) {
+  Lettura l{esito, {0, 0, f.anno, f.anno}};
+  l.festa = static_cast<unsigned char>(f.festa + 1);
+  return l;
+}
+
+// Why no day of the written year is the one named: the first reason of the written
+// year's own feast, or of a feast next to it whose day is not known; not that a day is
+// of another written year, which is what most are.
+bool dice(const Lettura& l, int anno, int scritto) {
+  switch (l.esito) {
+    case Esito::FestaMai:
+    case Esito::AnnoComuneSbagliato:
+    case Esito::NelLuogoMai:
+    case Esito::PasqualeMai:
+    case Esito::StileAmbiguo:
+      return false;
+    case Esito::Inesistente:
+      return anno == scritto;
+    default:
+      return true;
+  }
+}
+
+}  // namespace
+
+std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazione) {
+  const std::optional<Formula> formula = festivi::analizza(testo);
+  if (!formula) return std::nullopt;
+  const Formula& f = *formula;
+  if (f.esito != Esito::Data) return rifiuto(f, f.esito);
+  // A year cut short, too long or outside the era is refused as a date's would be.
+  Enunciato e;
+  e.data = {1, 1, f.anno, 0};
+  e.cifreAnno = f.cifre;
+  if (f.cifre < 3 || f.cifre > 4 || f.anno < kPrimoAnnoStorico || f.anno > kUltimoAnnoStorico)
+    return valuta(e, datazione);
+  if (f.relazione == festivi::Relazione::Propria || f.relazione == festivi::Relazione::Vigilia ||
+      f.relazione == festivi::Relazione::Crastino || f.relazione == festivi::Relazione::Ottava)
+    e.settimana = f.settimana;
+
+  // The feasts of the written year and of the two next to it: those whose day the place
+  // wrote in the written year. Where every year is the common one, a feast counted from
+  // Easter or Advent falls in its own year.
+  const Luogo& luogo = *datazione.luogo;
+  const Festa& festa = kFeste[static_cast<std::size_t>(f.festa)];
+  const bool comune = !datazione.stile && luogo.soloComune();
+  std::array<Lettura, 3> trovate{};
+  std::size_t quante = 0;
+  Lettura perché = rifiuto(f, Esito::FestaMai);
+  for (const int anno : {f.anno, f.anno - 1, f.anno + 1}) {
+    if (anno < kPrimoAnnoStorico || anno > kUltimoAnnoStorico) continue;
+    if (comune && festa.base != Base::Fissa && anno != f.anno) continue;
+    const GiornoDellaFesta g = festivi::giornoDellaFesta(f, anno, luogo);
+    Lettura l;
+    if (g.esito == Esito::Inesistente) {
+      // A feast whose day the place's calendar lacked: refused as that date.
+      Enunciato mancante;
+      mancante.data = {g.mancante.giorno, g.mancante.mese, g.mancante.anno, 0};
+      mancante.cifreAnno = 4;
+      l = valuta(mancante, {datazione.luogo, Stile::Comune, false});
+    } else if (g.esito != Esito::Data) {
+      l = rifiuto(f, g.esito);
+      l.annoInCausa = anno;
+    } else {
+      const std::optional<Giornata> giorno = giornataNel(g.numero, luogo.conto);
+      if (!giorno) continue;
+      if (comune && giorno->anno != f.anno) continue;
+      e.data = {giorno->giorno, giorno->mese, f.anno, 0};
+      e.annoComune = giorno->anno;
+      e.cifreAnnoComune = 4;
+      l = valuta(e, datazione);
+      if (l.esito == Esito::Data || l.esito == Esito::SettimanaSbagliata) {
+        l.festa = static_cast<unsigned char>(f.festa + 1);
+        trovate[quante++] = l;
+        continue;
+      }
+    }
+    if (perché.esito == Esito::FestaMai && dice(l, anno, f.anno)) perché = l;
+  }
+  // A stated weekday tells two days apart; two that both have it are refused.
+  std::size_t giuste = 0;
+  for (std::size_t i = 0; i < quante; ++i)
+    if (trovate[i].esito == Esito::Data) trovate[giuste++] = trovate[i];
+  if (giuste == 0 && quante > 0) return trovate[0];
+  if (giuste == 0) {
+    perché.festa = static_cast<unsigned char>(f.festa + 1);
+    return perché;
+  }
+  if (giuste == 1) return trovate[0];
+  Lettura doppia = trovate[0];
+  doppia.esito = Esito::FestaAmbigua;
+  const DataScritta& altra = trovate[1].data;
+  doppia.altroGiorno = {altra.annoComune, altra.mese, altra.giorno};
+  return doppia;
+}
+
+}  // namespace lettura
+
+}  // namespace almanacco
