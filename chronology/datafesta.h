@@ -70,5 +70,7 @@ namespace almanacco {
 // style asked or in the place's own.
 std::string motivoPerFesta(std::string_view ingresso, const Lettura& l, const Datazione& datazione);
 std::string pasqualeDoppia(const Lettura& l, const Luogo& luogo, bool delLuogo);
+// Why the place's Easter of a year is not known.
+std::string pasquaIgnota(int anno, const Luogo& luogo);
 
 }  // namespace almanacco
