@@ -121,14 +121,18 @@ std::optional<Lettura> comeScritto(const Giornata& g, const Datazione& datazione
 }
 
 // A moveable feast's line: its names, then the answer.
-void riga(std::string& testo, std::string_view nome, std::string_view latino, long numero,
+void riga(std::string& testo, std::string_view nome, std::string_view latino, long giorno,
           const Datazione& datazione) {
   testo.append("  ").append(nome);
   if (!latino.empty()) testo.append(", ").append(latino);
   testo.append(": ");
-  const std::optional<Giornata> g = giornataNel(numero, datazione.luogo->conto);
-  const std::optional<Lettura> l = g ? comeScritto(*g, datazione) : std::nullopt;
+  const std::optional<Giornata> g = giornataNel(giorno, datazione.luogo->conto);
+  std::optional<Lettura> l = g ? comeScritto(*g, datazione) : std::nullopt;
   if (l) {
+    // Where the written year has two such feasts (a style's year from 25 March may have
+    // two Sundays of Passion), the common year tells them apart, in the answer too.
+    const std::string scritta = std::string(nome).append(" ").append(numero(l->data.anno));
+    if (leggiData(scritta, datazione).esito == Esito::FestaAmbigua) l->conAnnoComune = true;
     aggiungiRisposta(testo, *l);
   } else {
     testo.append(g ? inParole(*g) : "").append(" (non si sa come vi si scrivesse l'anno)\n");
@@ -180,7 +184,7 @@ std::string annata(int anno, const Datazione& datazione) {
     elemento("Pasqua", pasquaIgnota(anno, luogo));
   }
 
-  testo += "Feste mobili:\n";
+  std::string feste;
   for (std::size_t i = 0; i < kFeste.size(); ++i) {
     const Festa& f = kFeste[i];
     if (f.base == Base::Fissa) continue;
@@ -188,19 +192,21 @@ std::string annata(int anno, const Datazione& datazione) {
     if (g.esito != Esito::Data) continue;
     if (f.giorni > 1) {
       for (int k = 0; k < f.giorni; ++k)
-        riga(testo, std::string(kGiorni[k][0]) + " delle " + std::string(f.nome),
+        riga(feste, std::string(kGiorni[k][0]) + " delle " + std::string(f.nome),
              std::string("feria ") + std::string(kGiorni[k][1]) + " " + std::string(f.latino),
              g.numero + k, datazione);
     } else if (f.base == Base::Avvento) {
       for (int k = 0; k < f.domeniche; ++k)
-        riga(testo, std::string(kOrdinali[k][0]) + " domenica d'Avvento",
+        riga(feste, std::string(kOrdinali[k][0]) + " domenica d'Avvento",
              std::string("dominica ") + std::string(kOrdinali[k][1]) + " Adventus",
              g.numero + 7L * k, datazione);
     } else {
-      riga(testo, f.nome, f.latino, g.numero, datazione);
+      riga(feste, f.nome, f.latino, g.numero, datazione);
     }
   }
-  return testo;
+  // A Church that kept other feasts has none of these.
+  if (feste.empty()) return testo + "Feste mobili: " + pasquaIgnota(anno, luogo) + "\n";
+  return testo + "Feste mobili:\n" + feste;
 }
 
 }  // namespace almanacco

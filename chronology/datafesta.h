@@ -35,6 +35,10 @@ struct Formula {
   bool diStagione = false;  // counted in the season, the feast's own Sunday the first
   int anno = 0;
   std::size_t cifre = 0;
+  // The common year in parentheses, as the answers write it where a style turns the
+  // year: it tells apart two days the written year names ("Laetare 1299 (1300)").
+  std::optional<int> annoComune;
+  std::size_t cifreComune = 0;
   // For a refusal: why, and the words of the name or the number in question.
   Esito esito = Esito::Data;
   std::size_t inizio = 0, fine = 0;

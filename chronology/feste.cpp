@@ -1,6 +1,7 @@
 // Dates by feast, a documentary form: the day a dating by feast names in the year as
 // written, in the place's calendar, Easter and styles.
 #include <array>
+#include <utility>
 
 #include "datafesta.h"
 #include "enunciato.h"
@@ -29,6 +30,12 @@ GiornoDellaFesta giornoBase(const Festa& festa, int anno, const Luogo& luogo) {
   GiornoDellaFesta g;
   if ((festa.dal != 0 && anno < festa.dal) || (festa.fino != 0 && anno > festa.fino)) {
     g.esito = Esito::FestaFuoriUso;
+    return g;
+  }
+  // A Church that kept other feasts than Rome's kept none of these on their days.
+  if (const RigaPasqua* riga = rigaPer(anno, luogo); riga && riga->tipo == AltraPasqua::Ortodossa) {
+    g.esito = Esito::PasquaIgnota;
+    g.pasqua = pasquaDelLuogo(anno, luogo);
     return g;
   }
   const ContoDeiGiorni& conto = luogo.conto;
@@ -82,6 +89,10 @@ GiornoDellaFesta giornoDellaFesta(const Formula& f, int anno, const Luogo& luogo
   const Festa& festa = kFeste[static_cast<std::size_t>(f.festa)];
   GiornoDellaFesta g = giornoBase(festa, anno, luogo);
   if (g.esito != Esito::Data) return g;
+  // After a feast of several days is after its last.
+  const bool dopo = f.relazione == Relazione::Dopo || f.relazione == Relazione::Crastino ||
+                    f.relazione == Relazione::Ottava;
+  if (dopo) g.numero += festa.giorni - 1;
   switch (f.relazione) {
     case Relazione::Propria:
       // A day of a feast of several: the one of the weekday stated, else the first.
@@ -175,8 +186,15 @@ std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazio
   Enunciato e;
   e.data = {1, 1, f.anno, 0};
   e.cifreAnno = f.cifre;
-  if (f.cifre < 3 || f.cifre > 4 || f.anno < kPrimoAnnoStorico || f.anno > kUltimoAnnoStorico)
+  const auto fuori = [](int anno, std::size_t cifre) {
+    return cifre < 3 || cifre > 4 || anno < kPrimoAnnoStorico || anno > kUltimoAnnoStorico;
+  };
+  if (fuori(f.anno, f.cifre)) return valuta(e, datazione);
+  if (f.annoComune && fuori(*f.annoComune, f.cifreComune)) {
+    e.annoComune = f.annoComune;
+    e.cifreAnnoComune = f.cifreComune;
     return valuta(e, datazione);
+  }
   if (f.relazione == festivi::Relazione::Propria || f.relazione == festivi::Relazione::Vigilia ||
       f.relazione == festivi::Relazione::Crastino || f.relazione == festivi::Relazione::Ottava)
     e.settimana = f.settimana;
@@ -206,7 +224,7 @@ std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazio
       l.annoInCausa = anno;
     } else {
       const std::optional<Giornata> giorno = giornataNel(g.numero, luogo.conto);
-      if (!giorno) continue;
+      if (!giorno || (f.annoComune && giorno->anno != *f.annoComune)) continue;
       if (comune && giorno->anno != f.anno) continue;
       e.data = {giorno->giorno, giorno->mese, f.anno, 0};
       e.annoComune = giorno->anno;
@@ -230,6 +248,11 @@ std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazio
     return perché;
   }
   if (giuste == 1) return trovate[0];
+  // Both named in the order of time.
+  const auto chiave = [](const Lettura& l) {
+    return dettaglio::chiave(l.data.annoComune, l.data.mese, l.data.giorno);
+  };
+  if (chiave(trovate[1]) < chiave(trovate[0])) std::swap(trovate[0], trovate[1]);
   Lettura doppia = trovate[0];
   doppia.esito = Esito::FestaAmbigua;
   const DataScritta& altra = trovate[1].data;

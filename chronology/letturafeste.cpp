@@ -121,13 +121,26 @@ struct Lettore {
 }  // namespace
 
 std::optional<Formula> analizza(std::string_view testo) {
+  // The common year in parentheses at the end, as the answers write it.
+  Formula f;
+  if (!testo.empty() && testo.back() == ')') {
+    const std::size_t aperta = testo.rfind('(');
+    if (aperta == std::string_view::npos || aperta + 2 >= testo.size()) return std::nullopt;
+    int anno = 0;
+    for (const char c : testo.substr(aperta + 1, testo.size() - aperta - 2)) {
+      if (!parole::cifra(c)) return std::nullopt;
+      anno = std::min(anno * 10 + (c - '0'), 99'999'999);
+    }
+    f.annoComune = anno;
+    f.cifreComune = testo.size() - aperta - 2;
+    testo = testo.substr(0, aperta);
+  }
   std::array<Segno, kSegni> s{};
   const std::optional<std::size_t> quanti = segni(testo, s);
   if (!quanti || *quanti < 2) return std::nullopt;
   std::size_t fine = *quanti - 1;
   const Segno& anno = s[fine];
   if (!anno.numero || anno.ordinale) return std::nullopt;
-  Formula f;
   f.anno = anno.valore;
   f.cifre = anno.cifre;
   Lettore l{s, 0, fine};

@@ -88,7 +88,7 @@ std::string numeroFuori(std::string_view ingresso, const Lettura& l, const Luogo
             ": feria II-VI sono i giorni dal lunedì al venerdì; il sabato e la domenica "
             "sono sabbatum e dominica");
   const Festa& festa = festaDella(f->festa);
-  const bool contabile = f->diStagione || festa.conta >= Conta::Dopo;
+  const bool contabile = f->diStagione || festa.conta >= Conta::Dopo || f->numero == 0;
   if (!contabile)
     return "si contano le domeniche di Quaresima e d'Avvento e quelle dopo Pasqua, Pentecoste, "
            "la Trinità e l'Epifania";

@@ -46,6 +46,8 @@ constexpr auto kRighe = [] {
   return righe;
 }();
 
+}  // namespace
+
 const RigaPasqua* rigaPer(int anno, const Luogo& luogo) {
   const Luogo* primo = kLuoghi.data();
   const std::less<const Luogo*> prima;
@@ -61,6 +63,8 @@ const RigaPasqua* rigaPer(int anno, const Luogo& luogo) {
     if (nomina(r.luoghi, luogo.codice) && anno >= r.dal && anno <= r.al) return &r;
   return nullptr;
 }
+
+namespace {
 
 // The count of the place's period that has the day; nothing where none has it.
 std::optional<Computo> computoDelGiorno(long numero, const ContoDeiGiorni& conto) {

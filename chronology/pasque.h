@@ -111,6 +111,8 @@ struct PasquaDelLuogo {
 };
 
 PasquaDelLuogo pasquaDelLuogo(int anno, const Luogo& luogo);
+// The row of the place's year, if one is.
+const RigaPasqua* rigaPer(int anno, const Luogo& luogo);
 
 // The common years a day written in the year `scritto` of a style is of, in the place:
 // one for a style whose year turns on a fixed day; for the Easter style, `scritto` from
