@@ -47,7 +47,8 @@ struct Formula {
 
 // Whether the text is a dating by feast: nothing where it is no such text; a formula,
 // with the reason where the text is one but names no day that can be sought (an unknown
-// feast, a feria out of range, a weekday missing).
+// feast, a feria out of range, a weekday missing). The text is followed by 16 bytes that
+// may be read, as the readers' copy of a line is.
 std::optional<Formula> analizza(std::string_view testo);
 
 // The day a formula names for the feast of the common year `anno`, in the place: its
@@ -58,6 +59,8 @@ struct GiornoDellaFesta {
   long numero = 0;
   PasquaDelLuogo pasqua{};
   Giornata mancante{};
+  // The count of the feast's own day, which most days of its relations share.
+  Computo computo = Computo::Svedese;
   int domeniche = 0;  // for a Sunday counted past the last: how many there were
 };
 GiornoDellaFesta giornoDellaFesta(const Formula& f, int anno, const Luogo& luogo);

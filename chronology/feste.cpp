@@ -47,6 +47,7 @@ GiornoDellaFesta giornoBase(const Festa& festa, int anno, const Luogo& luogo) {
         return g;
       }
       g.numero = g.pasqua.numero + festa.scarto;
+      g.computo = g.pasqua.computo;
       return g;
     case Base::Avvento:
       if (const auto avvento = primaDiAvvento(anno, conto)) {
@@ -68,6 +69,7 @@ GiornoDellaFesta giornoBase(const Festa& festa, int anno, const Luogo& luogo) {
     return g;
   }
   g.numero = numeroDelGiorno(anno, festa.mese, giorno, periodo->computo);
+  g.computo = periodo->computo;
   return g;
 }
 
@@ -175,6 +177,17 @@ bool dice(const Lettura& l, int anno, int scritto) {
   }
 }
 
+// The date of the day in the place: in the count of the feast's own day, where the
+// place counted that date in it, as most are; else by the place's periods.
+std::optional<Giornata> nelLuogo(const GiornoDellaFesta& g, const ContoDeiGiorni& conto) {
+  if (g.computo != Computo::Svedese) {
+    const Giornata d = giornataDi(g.numero, g.computo);
+    const Periodo* p = conto.periodo(d.anno, d.mese, d.giorno);
+    if (p && p->computo == g.computo) return d;
+  }
+  return giornataNel(g.numero, conto);
+}
+
 }  // namespace
 
 std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazione) {
@@ -199,12 +212,27 @@ std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazio
       f.relazione == festivi::Relazione::Crastino || f.relazione == festivi::Relazione::Ottava)
     e.settimana = f.settimana;
 
-  // The feasts of the written year and of the two next to it: those whose day the place
-  // wrote in the written year. Where every year is the common one, a feast counted from
-  // Easter or Advent falls in its own year.
   const Luogo& luogo = *datazione.luogo;
   const Festa& festa = kFeste[static_cast<std::size_t>(f.festa)];
   const bool comune = !datazione.stile && luogo.soloComune();
+  // Where every year is the common one, the days of a feast of neither the first nor the
+  // last month of the year are of its own year: that year's feast is the one. (Any
+  // refusal is explained below.)
+  if (comune && (festa.base != Base::Fissa || (festa.mese > 1 && festa.mese < 12)) &&
+      (!f.annoComune || *f.annoComune == f.anno)) {
+    const GiornoDellaFesta g = festivi::giornoDellaFesta(f, f.anno, luogo);
+    const std::optional<Giornata> giorno =
+        g.esito == Esito::Data ? nelLuogo(g, luogo.conto) : std::nullopt;
+    if (giorno && giorno->anno == f.anno) {
+      e.data = {giorno->giorno, giorno->mese, f.anno, 0};
+      Lettura l = valuta(e, datazione);
+      l.festa = static_cast<unsigned char>(f.festa + 1);
+      return l;
+    }
+  }
+  // The feasts of the written year and of the two next to it: those whose day the place
+  // wrote in the written year. Where every year is the common one, a feast counted from
+  // Easter or Advent falls in its own year.
   std::array<Lettura, 3> trovate{};
   std::size_t quante = 0;
   Lettura perché = rifiuto(f, Esito::FestaMai);
@@ -223,7 +251,7 @@ std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazio
       l = rifiuto(f, g.esito);
       l.annoInCausa = anno;
     } else {
-      const std::optional<Giornata> giorno = giornataNel(g.numero, luogo.conto);
+      const std::optional<Giornata> giorno = nelLuogo(g, luogo.conto);
       if (!giorno || (f.annoComune && giorno->anno != *f.annoComune)) continue;
       if (comune && giorno->anno != f.anno) continue;
       e.data = {giorno->giorno, giorno->mese, f.anno, 0};

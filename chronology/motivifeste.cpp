@@ -15,6 +15,13 @@ namespace {
 
 using festivi::Formula;
 
+// The text taken apart again, from a copy followed by the bytes the reader may read.
+std::optional<Formula> analisi(std::string_view ingresso) {
+  std::string copia(ingresso);
+  copia.append(16, '\0');
+  return festivi::analizza({copia.data(), ingresso.size()});
+}
+
 std::string numero(int n) {
   return std::to_string(n);
 }
@@ -44,7 +51,7 @@ std::string giornoEMese(int giorno, int mese) {
 // "festa sconosciuta: "San Pippo" (forse San Filippo?)": the names nearest, among every
 // name a feast is read by.
 std::string ignota(std::string_view ingresso) {
-  const std::optional<Formula> f = festivi::analizza(ingresso);
+  const std::optional<Formula> f = analisi(ingresso);
   if (!f) return "festa sconosciuta";
   const std::string_view nome = ingresso.substr(f->inizio, f->fine - f->inizio);
   std::vector<std::string> nomi;
@@ -79,7 +86,7 @@ std::string ignota(std::string_view ingresso) {
 }
 
 std::string numeroFuori(std::string_view ingresso, const Lettura& l, const Luogo& luogo) {
-  const std::optional<Formula> f = festivi::analizza(ingresso);
+  const std::optional<Formula> f = analisi(ingresso);
   if (!f) return "numero fuori dal conto";
   if (f->numero == 0 && f->numeroFuori != 0)
     return std::string("non c'è una feria ")

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "feste.h"
+#include "parole.h"
 
 // The words of datings by feast as the reader compares them, and the feasts' names looked
 // up by their words, both worked out while compiling from kFeste and the grammar below.
@@ -16,7 +19,13 @@ inline constexpr std::size_t kLettere = 24;
 struct Parola {
   std::array<char, kLettere> testo{};
   std::uint8_t lunghezza = 0;
-  friend constexpr bool operator==(const Parola&, const Parola&) = default;
+  // Compared, and hashed, eight bytes at a time: a million lines are read a second.
+  constexpr std::array<std::uint64_t, 3> otto() const {
+    return std::bit_cast<std::array<std::uint64_t, 3>>(testo);
+  }
+  friend constexpr bool operator==(const Parola& a, const Parola& b) {
+    return a.otto() == b.otto();
+  }
 };
 
 // The vowel an accented letter of two bytes (0xC3 and this) stands for; 0 for none.
@@ -41,31 +50,38 @@ constexpr bool aggiungi(Parola& p, char c) {
   return true;
 }
 
-// A word's bytes as a Parola: whether it is made of letters the names have (ASCII ones,
-// the accented vowels of two bytes, and combining grave and acute accents after them).
+// One character of a word, at `i`: appended to `p` (a vowel without its accent; a
+// combining grave or acute accent is nothing), and the bytes it took; 0 for a byte that
+// is no letter of a name, or for a word too long to be one.
+constexpr std::size_t carattere(std::string_view t, std::size_t i, Parola& p) {
+  const auto c = static_cast<unsigned char>(t[i]);
+  if (c < 0x80) {
+    const bool lettera = (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
+    return lettera && aggiungi(p, static_cast<char>(c | 0x20)) ? 1 : 0;
+  }
+  if (i + 1 >= t.size()) return 0;
+  const auto d = static_cast<unsigned char>(t[i + 1]);
+  if (c == 0xCC && (d == 0x80 || d == 0x81)) return 2;
+  const char v = c == 0xC3 ? vocale(d) : 0;
+  return v != 0 && aggiungi(p, v) ? 2 : 0;
+}
+
+// A word's bytes as a Parola: whether it is made of letters the names have.
 constexpr bool normalizza(std::string_view grezza, Parola& p) {
   p = {};
-  for (std::size_t i = 0; i < grezza.size(); ++i) {
-    const auto c = static_cast<unsigned char>(grezza[i]);
-    if (c < 0x80) {
-      const bool lettera = (c | 0x20) >= 'a' && (c | 0x20) <= 'z';
-      if (!lettera || !aggiungi(p, static_cast<char>(c | 0x20))) return false;
-      continue;
-    }
-    if (i + 1 >= grezza.size()) return false;
-    const auto d = static_cast<unsigned char>(grezza[++i]);
-    if (c == 0xCC && (d == 0x80 || d == 0x81)) continue;  // a combining accent
-    const char v = c == 0xC3 ? vocale(d) : 0;
-    if (v == 0 || !aggiungi(p, v)) return false;
+  for (std::size_t i = 0; i < grezza.size();) {
+    const std::size_t n = carattere(grezza, i, p);
+    if (n == 0) return false;
+    i += n;
   }
   return p.lunghezza > 0;
 }
 
 constexpr std::uint64_t impronta(const Parola& p) {
-  std::uint64_t h = 0xCBF29CE484222325ULL;
-  for (std::size_t i = 0; i < p.lunghezza; ++i)
-    h = (h ^ static_cast<unsigned char>(p.testo[i])) * 0x100000001B3ULL;
-  return h;
+  const std::array<std::uint64_t, 3> v = p.otto();
+  const std::uint64_t h =
+      v[0] * 0x9E3779B97F4A7C15ULL ^ v[1] * 0xC2B2AE3D27D4EB4FULL ^ v[2] * 0x165667B19E3779F9ULL;
+  return h ^ h >> 29;
 }
 
 // What a word does in a dating, besides naming.
@@ -238,6 +254,51 @@ static_assert(kVocabolario.quante < kMassimoVoci && kVocabolario.quante * 2 < kP
 
 constexpr const Voce& voce(std::uint16_t id) {
   return kVocabolario.voci[id];
+}
+
+// The words as they are most often written, looked up as the fast reader reads a word
+// (a parole::Chiave: up to 15 bytes, ASCII letters in lower case): each spelling of the
+// names and of the grammar, and the same without accents. A text with a word not among
+// them is read again a letter at a time (a capital accented letter, Jesu for Iesu...).
+struct Scorciatoia {
+  parole::Chiave chiave;
+  std::uint16_t id = 0;
+};
+inline constexpr std::size_t kPostiVeloci = 2048;
+constexpr std::size_t postoVeloce(const parole::Chiave& k) {
+  return (k.prime * 0x9E3779B97F4A7C15ULL ^ k.altre * 0xC2B2AE3D27D4EB4FULL) >> (64 - 11);
+}
+inline constexpr auto kVeloci = [] {
+  std::array<Scorciatoia, kPostiVeloci> posti{};
+  std::size_t quante = 0;
+  const auto metti = [&](std::string_view w) {
+    Parola p;
+    if (!normalizza(w, p)) return;
+    const std::uint16_t id = kVocabolario.cerca(p);
+    for (const std::string_view scritta : {w, std::string_view(p.testo.data(), p.lunghezza)}) {
+      const std::optional<parole::Chiave> k = parole::chiave(scritta);
+      if (!k) continue;
+      std::size_t i = postoVeloce(*k);
+      for (; posti[i].id != 0 && !(posti[i].chiave == *k); i = (i + 1) % kPostiVeloci) {
+      }
+      if (posti[i].id != 0 && posti[i].id != id) throw "due parole con una chiave";
+      if (posti[i].id == 0) ++quante;
+      posti[i] = {*k, id};
+    }
+  };
+  for (const Grammatica& g : kGrammatica) perParola(g.parole, metti);
+  for (const Festa& f : kFeste)
+    for (const std::string_view nomi : {f.nomi, f.stagione, f.nome, f.latino})
+      perNome(nomi, [&](std::string_view nome) { perParola(nome, metti); });
+  if (quante * 2 > kPostiVeloci) throw "troppe scorciatoie";
+  return posti;
+}();
+
+// The word of a key, as the fast reader reads it; 0 for one not among the spellings.
+inline std::uint16_t idVeloce(const parole::Chiave& k) {
+  for (std::size_t i = postoVeloce(k);; i = (i + 1) % kPostiVeloci) {
+    if (kVeloci[i].id == 0 || kVeloci[i].chiave == k) return kVeloci[i].id;
+  }
 }
 constexpr std::uint16_t idDi(std::string_view parola) {
   Parola p;

@@ -96,24 +96,36 @@ constexpr Giornata limitePasqualeGregoriano(int anno) {
   return dettaglio::daMarzo(anno, giorno);
 }
 
+// Easter Sunday in one computus: its date in that computus's calendar and its day number,
+// counted from the paschal limit as days of March (1 April is the 32nd).
+struct DomenicaDiPasqua {
+  Giornata data;
+  long numero;
+};
+constexpr DomenicaDiPasqua pasquaNelComputo(int anno, Computo computo) {
+  const bool gregoriano = base(computo) == Computo::Gregoriano;
+  const Giornata l = gregoriano ? limitePasqualeGregoriano(anno) : limitePasqualeGiuliano(anno);
+  const int limite = l.mese == 3 ? l.giorno : l.giorno + 31;
+  const Computo conto = gregoriano ? Computo::Gregoriano : Computo::Giuliano;
+  const long numero = numeroDelGiorno(anno, 3, 1, conto) + limite - 1;
+  const long domenica = dettaglio::domenicaDopo(numero);
+  return {dettaglio::daMarzo(anno, limite + static_cast<int>(domenica - numero)), domenica};
+}
+
 // Easter by the Julian computus, a date of the Julian calendar.
 constexpr Giornata pasquaGiuliana(int anno) {
-  const Giornata l = limitePasqualeGiuliano(anno);
-  const long numero = numeroDelGiorno(anno, l.mese, l.giorno, Computo::Giuliano);
-  return giornataDi(dettaglio::domenicaDopo(numero), Computo::Giuliano);
+  return pasquaNelComputo(anno, Computo::Giuliano).data;
 }
 
 // Easter by the Gregorian computus, a date of the Gregorian calendar.
 constexpr Giornata pasquaGregoriana(int anno) {
-  const Giornata l = limitePasqualeGregoriano(anno);
-  const long numero = numeroDelGiorno(anno, l.mese, l.giorno, Computo::Gregoriano);
-  return giornataDi(dettaglio::domenicaDopo(numero), Computo::Gregoriano);
+  return pasquaNelComputo(anno, Computo::Gregoriano).data;
 }
 
 // Easter of a year in one count, Julian (Sweden's dates are the Julian Easter's day) or
 // Gregorian.
 constexpr Giornata pasquaNel(int anno, Computo computo) {
-  return base(computo) == Computo::Gregoriano ? pasquaGregoriana(anno) : pasquaGiuliana(anno);
+  return pasquaNelComputo(anno, computo).data;
 }
 
 // The calendar of the 35 that a year follows in Cappelli's and Grotefend's tables, one

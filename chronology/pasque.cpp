@@ -48,7 +48,7 @@ constexpr auto kRighe = [] {
 
 }  // namespace
 
-const RigaPasqua* rigaPer(int anno, const Luogo& luogo) {
+const RigaPasqua* rigaDelLuogo(int anno, const Luogo& luogo) {
   const Luogo* primo = kLuoghi.data();
   const std::less<const Luogo*> prima;
   if (!prima(&luogo, primo) && prima(&luogo, primo + kLuoghi.size())) {
@@ -90,8 +90,25 @@ PasquaDelLuogo pasquaDelLuogo(int anno, const Luogo& luogo) {
       return pasqua;
     }
     pasqua.data = riga->data;
+    pasqua.computo = periodo->computo;
     pasqua.numero =
         numeroDelGiorno(riga->data.anno, riga->data.mese, riga->data.giorno, periodo->computo);
+    return pasqua;
+  }
+  // Most years are in one period of the place from January to December: its computus.
+  const Periodo* periodo = conto.periodo(anno, 1, 1);
+  if (periodo && periodo == conto.periodo(anno, 12, 31) && periodo->computo != Computo::Svedese) {
+    const Computo computo = periodo->computo;
+    if (computo == Computo::Gregoriano ? anno < kPrimaPasquaGregoriana
+                                       : anno < kPrimaPasquaDionigi) {
+      pasqua.esito =
+          computo == Computo::Gregoriano ? Esito::PrimaDiGregorio : Esito::PrimaDiDionigi;
+      return pasqua;
+    }
+    const DomenicaDiPasqua domenica = pasquaNelComputo(anno, computo);
+    pasqua.data = domenica.data;
+    pasqua.computo = computo;
+    pasqua.numero = domenica.numero;
     return pasqua;
   }
   // Each computus's Easter, where the place counted its days in that computus's count
@@ -99,8 +116,7 @@ PasquaDelLuogo pasquaDelLuogo(int anno, const Luogo& luogo) {
   int quante = 0;
   bool inUnCalendario = false, gregorianaPrima = false;
   for (const Computo computo : {Computo::Giuliano, Computo::Gregoriano}) {
-    const Giornata data = pasquaNel(anno, computo);
-    const long numero = numeroDelGiorno(data.anno, data.mese, data.giorno, computo);
+    const long numero = pasquaNelComputo(anno, computo).numero;
     const std::optional<Computo> delLuogo = computoDelGiorno(numero, conto);
     inUnCalendario = inUnCalendario || delLuogo;
     if (!delLuogo || base(*delLuogo) != computo) continue;
@@ -114,6 +130,7 @@ PasquaDelLuogo pasquaDelLuogo(int anno, const Luogo& luogo) {
   }
   if (quante == 1) {
     pasqua.data = *giornataNel(pasqua.numero, conto);
+    pasqua.computo = *conto.computo(pasqua.data.anno, pasqua.data.mese, pasqua.data.giorno);
     return pasqua;
   }
   pasqua.esito = !inUnCalendario              ? Esito::SenzaCalendario

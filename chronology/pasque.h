@@ -106,13 +106,17 @@ struct PasquaDelLuogo {
   };
   Esito esito = Esito::Nota;
   long numero = 0;  // the day number of Easter Sunday
-  Giornata data{};  // and its date as the place wrote it
+  Giornata data{};  // and its date as the place wrote it, in this count
+  Computo computo = Computo::Giuliano;
   const RigaPasqua* riga = nullptr;
 };
 
 PasquaDelLuogo pasquaDelLuogo(int anno, const Luogo& luogo);
-// The row of the place's year, if one is.
-const RigaPasqua* rigaPer(int anno, const Luogo& luogo);
+// The row of the place's year, if one is: none for Italy, asked for most datings.
+const RigaPasqua* rigaDelLuogo(int anno, const Luogo& luogo);
+inline const RigaPasqua* rigaPer(int anno, const Luogo& luogo) {
+  return &luogo == &kItaliaLuogo ? nullptr : rigaDelLuogo(anno, luogo);
+}
 
 // The common years a day written in the year `scritto` of a style is of, in the place:
 // one for a style whose year turns on a fixed day; for the Easter style, `scritto` from
