@@ -105,21 +105,6 @@ std::string lettereDomenicali(int anno, const ContoDeiGiorni& conto) {
   return testo;
 }
 
-// The answer line of a day of the common year, as the place's styles or the one asked
-// write it; nothing where no written year gives it.
-std::optional<Lettura> comeScritto(const Giornata& g, const Datazione& datazione) {
-  for (const int anno : {g.anno, g.anno - 1, g.anno + 1}) {
-    if (anno < kPrimoAnnoStorico || anno > kUltimoAnnoStorico) continue;
-    lettura::Enunciato e;
-    e.data = {g.giorno, g.mese, anno, 0};
-    e.cifreAnno = 4;
-    e.annoComune = g.anno;
-    e.cifreAnnoComune = 4;
-    if (Lettura l = lettura::valuta(e, datazione); l.esito == Esito::Data) return l;
-  }
-  return std::nullopt;
-}
-
 // A moveable feast's line: its names, then the answer.
 void riga(std::string& testo, std::string_view nome, std::string_view latino, long giorno,
           const Datazione& datazione) {
@@ -127,7 +112,7 @@ void riga(std::string& testo, std::string_view nome, std::string_view latino, lo
   if (!latino.empty()) testo.append(", ").append(latino);
   testo.append(": ");
   const std::optional<Giornata> g = giornataNel(giorno, datazione.luogo->conto);
-  std::optional<Lettura> l = g ? comeScritto(*g, datazione) : std::nullopt;
+  std::optional<Lettura> l = g ? lettura::comeScritto(*g, datazione) : std::nullopt;
   if (l) {
     // Where the written year has two such feasts (a style's year from 25 March may have
     // two Sundays of Passion), the common year tells them apart, in the answer too.

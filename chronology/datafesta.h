@@ -80,4 +80,10 @@ std::string pasqualeDoppia(const Lettura& l, const Luogo& luogo, bool delLuogo);
 // Why the place's Easter of a year is not known.
 std::string pasquaIgnota(int anno, const Luogo& luogo);
 
+namespace lettura {
+// The reading of a day of the common year as the place's styles, or the one asked, write
+// it: the written year next to the common one that gives it; nothing where none does.
+std::optional<Lettura> comeScritto(const Giornata& g, const Datazione& datazione);
+}  // namespace lettura
+
 }  // namespace almanacco

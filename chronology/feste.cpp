@@ -190,6 +190,19 @@ std::optional<Giornata> nelLuogo(const GiornoDellaFesta& g, const ContoDeiGiorni
 
 }  // namespace
 
+std::optional<Lettura> comeScritto(const Giornata& g, const Datazione& datazione) {
+  for (const int anno : {g.anno, g.anno - 1, g.anno + 1}) {
+    if (anno < kPrimoAnnoStorico || anno > kUltimoAnnoStorico) continue;
+    Enunciato e;
+    e.data = {g.giorno, g.mese, anno, 0};
+    e.cifreAnno = 4;
+    e.annoComune = g.anno;
+    e.cifreAnnoComune = 4;
+    if (Lettura l = valuta(e, datazione); l.esito == Esito::Data) return l;
+  }
+  return std::nullopt;
+}
+
 std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazione) {
   const std::optional<Formula> formula = festivi::analizza(testo);
   if (!formula) return std::nullopt;
@@ -236,6 +249,10 @@ std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazio
   std::array<Lettura, 3> trovate{};
   std::size_t quante = 0;
   Lettura perché = rifiuto(f, Esito::FestaMai);
+  // The days of the feasts of the years next to the written one, to be named where none
+  // is of it.
+  std::array<Giornata, 3> altri{};
+  std::size_t quantiAltri = 0;
   for (const int anno : {f.anno, f.anno - 1, f.anno + 1}) {
     if (anno < kPrimoAnnoStorico || anno > kUltimoAnnoStorico) continue;
     if (comune && festa.base != Base::Fissa && anno != f.anno) continue;
@@ -253,7 +270,10 @@ std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazio
     } else {
       const std::optional<Giornata> giorno = nelLuogo(g, luogo.conto);
       if (!giorno || (f.annoComune && giorno->anno != *f.annoComune)) continue;
-      if (comune && giorno->anno != f.anno) continue;
+      if (comune && giorno->anno != f.anno) {
+        altri[quantiAltri++] = *giorno;
+        continue;
+      }
       e.data = {giorno->giorno, giorno->mese, f.anno, 0};
       e.annoComune = giorno->anno;
       e.cifreAnnoComune = 4;
@@ -263,6 +283,7 @@ std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazio
         trovate[quante++] = l;
         continue;
       }
+      altri[quantiAltri++] = *giorno;
     }
     if (perché.esito == Esito::FestaMai && dice(l, anno, f.anno)) perché = l;
   }
@@ -273,6 +294,21 @@ std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazio
   if (giuste == 0 && quante > 0) return trovate[0];
   if (giuste == 0) {
     perché.festa = static_cast<unsigned char>(f.festa + 1);
+    if (perché.esito == Esito::FestaMai) {
+      // The nearest before the written year and after it, by the years they are written in.
+      Giornata prima{}, dopo{};
+      for (std::size_t i = 0; i < quantiAltri; ++i) {
+        const std::optional<Lettura> scritto = comeScritto(altri[i], datazione);
+        if (!scritto) continue;
+        const bool èPrima = scritto->data.anno < f.anno;
+        Giornata& v = èPrima ? prima : dopo;
+        const int chiave = dettaglio::chiave(altri[i]);
+        if (v.anno == 0 || (èPrima ? chiave > dettaglio::chiave(v) : chiave < dettaglio::chiave(v)))
+          v = altri[i];
+      }
+      perché.data = {prima.giorno, prima.mese, f.anno, prima.anno};
+      perché.altroGiorno = dopo;
+    }
     return perché;
   }
   if (giuste == 1) return trovate[0];

@@ -136,6 +136,24 @@ std::string fuoriUso(const Lettura& l) {
       .append(numero(festa.fino));
 }
 
+// "l'anno 1923 non ne ha uno: il più vicino prima è il 26 dicembre 1922, dopo è il
+// 1° gennaio 1924".
+std::string festaMai(const Lettura& l, const Datazione& datazione) {
+  std::string testo = "l'anno " + numero(l.data.anno);
+  if (datazione.stile)
+    testo.append(" nello stile ").append(datiStile(*datazione.stile).nome);
+  else if (!datazione.luogo->soloComune())
+    testo.append(" come lo si scriveva ").append(datazione.luogo->nel);
+  testo += " non ne ha uno";
+  const bool prima = l.data.annoComune != 0, dopo = l.altroGiorno.anno != 0;
+  if (prima || dopo) testo += ": il più vicino ";
+  if (prima)
+    testo.append("prima è il ").append(inParole({l.data.annoComune, l.data.mese, l.data.giorno}));
+  if (prima && dopo) testo += ", ";
+  if (dopo) testo.append("dopo è il ").append(inParole(l.altroGiorno));
+  return testo;
+}
+
 }  // namespace
 
 // Why the place's Easter of a year is not known.
@@ -200,11 +218,7 @@ std::string motivoPerFesta(std::string_view ingresso, const Lettura& l,
       return "può essere il " + inParole({l.data.annoComune, l.data.mese, l.data.giorno}) +
              " o il " + inParole(l.altroGiorno) + ": scrivere la data";
     case Esito::FestaMai:
-      if (datazione.stile)
-        return "nello stile " + std::string(datiStile(*datazione.stile).nome) + " l'anno " +
-               numero(l.data.anno) + " non ha questo giorno";
-      return std::string(luogo.nel) + " l'anno " + numero(l.data.anno) +
-             ", come vi si scriveva, non ha questo giorno";
+      return festaMai(l, datazione);
     case Esito::PasqualeMai:
       return pasqualeMai(l, luogo);
     default:

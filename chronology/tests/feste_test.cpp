@@ -400,7 +400,12 @@ TEST(Feste, EachRefusalSaysWhy) {
        "la Pasqua gregoriana si calcola dal 1583, la prima dopo la riforma"},
       {"Santa Lucia 1582", "FR", "in Francia al 9 dicembre 1582 seguì il 20"},
       {"Settuagesima 1566", "FR",
-       "in Francia l'anno 1566, come vi si scriveva, non ha questo giorno"},
+       "l'anno 1566 come lo si scriveva in Francia non ne ha uno: il più vicino prima è il "
+       "10 febbraio 1566, dopo è il 26 gennaio 1567"},
+      // Christmas 1923 a Tuesday, 1922's a Monday: no Tuesday after Christmas in 1923.
+      {"feria III post Natale 1923", "IT",
+       "l'anno 1923 non ne ha uno: il più vicino prima è il 26 dicembre 1922, dopo è il "
+       "1° gennaio 1924"},
       {"lunedì santo 10", "IT",
        "anno incompleto: 10 può essere il 10 o il 1910; scrivere 0010 o 1910"},
   };
