@@ -20,20 +20,6 @@ std::string numero(int n) {
   return std::to_string(n);
 }
 
-std::string romano(int n) {
-  constexpr std::string_view kCifre[] = {"X", "IX", "V", "IV", "I"};
-  constexpr int kValori[] = {10, 9, 5, 4, 1};
-  std::string testo;
-  for (std::size_t i = 0; i < std::size(kValori); ++i)
-    for (; n >= kValori[i]; n -= kValori[i]) testo += kCifre[i];
-  return testo;
-}
-
-std::string giornoEMese(const Giornata& g) {
-  const std::string testo = inParole(g);
-  return testo.substr(0, testo.rfind(' '));
-}
-
 // "giuliano", "giuliano fino al 4 ottobre, gregoriano dal 15 ottobre": the counts of the
 // place's periods that have days of the year.
 std::string calendari(int anno, const ContoDeiGiorni& conto) {
@@ -147,15 +133,15 @@ std::string annata(int anno, const Datazione& datazione) {
   const bool gregoriana = equinozio && equinozio->computo == Computo::Gregoriano;
   if (gregoriana) {
     const int e = epattaGregoriana(anno);
-    elemento("epatta", (e == 0 ? std::string("*") : romano(e)) +
+    elemento("epatta", (e == 0 ? std::string("*") : numeroRomano(e)) +
                            " (gregoriana: l'età della luna il 1° gennaio)");
   } else {
     const int e = epattaGiuliana(anno);
-    elemento("epatta", (e == 0 ? std::string("nulla") : romano(e)) +
+    elemento("epatta", (e == 0 ? std::string("nulla") : numeroRomano(e)) +
                            " (giuliana: l'età della luna il 22 marzo)");
   }
   elemento("ciclo solare", numero(cicloSolare(anno)));
-  elemento("indizione", romano(indizioneDellAnno(anno)) + " (dal 1° gennaio)");
+  elemento("indizione", numeroRomano(indizioneDellAnno(anno)) + " (dal 1° gennaio)");
   const PasquaDelLuogo pasqua = pasquaDelLuogo(anno, luogo);
   if (pasqua.esito == PasquaDelLuogo::Esito::Nota) {
     if (!pasqua.riga && equinozio) {

@@ -43,6 +43,7 @@ struct Formula {
   Esito esito = Esito::Data;
   std::size_t inizio = 0, fine = 0;
   int numeroFuori = 0;
+  bool feriaFuori = false;  // the number out of range is a feria's
 };
 
 // Whether the text is a dating by feast: nothing where it is no such text; a formula,
@@ -77,6 +78,9 @@ namespace almanacco {
 // style asked or in the place's own.
 std::string motivoPerFesta(std::string_view ingresso, const Lettura& l, const Datazione& datazione);
 std::string pasqualeDoppia(const Lettura& l, const Luogo& luogo, bool delLuogo);
+// A number in Roman numerals (1 to 3999); a day without its year: "1° gennaio".
+std::string numeroRomano(int n);
+std::string giornoEMese(const Giornata& g);
 // Why the place's Easter of a year is not known.
 std::string pasquaIgnota(int anno, const Luogo& luogo);
 

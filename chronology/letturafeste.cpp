@@ -240,6 +240,7 @@ std::optional<Formula> analizza(std::string_view testo) {
     if (*n < 2 || *n > 6) {
       f.esito = Esito::NumeroFuori;
       f.numeroFuori = *n;
+      f.feriaFuori = true;
       return f;
     }
     f.settimana = static_cast<Giorno>(*n - 2);

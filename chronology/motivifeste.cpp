@@ -26,26 +26,11 @@ std::string numero(int n) {
   return std::to_string(n);
 }
 
-std::string romano(int n) {
-  constexpr std::string_view kCifre[] = {"M",  "CM", "D",  "CD", "C",  "XC", "L",
-                                         "XL", "X",  "IX", "V",  "IV", "I"};
-  constexpr int kValori[] = {1000, 900, 500, 400, 100, 90, 50, 40, 10, 9, 5, 4, 1};
-  std::string testo;
-  for (std::size_t i = 0; i < std::size(kValori) && n > 0; ++i)
-    for (; n >= kValori[i]; n -= kValori[i]) testo += kCifre[i];
-  return testo;
-}
-
 constexpr std::string_view kOrdinali[] = {"prima",  "seconda", "terza",  "quarta",
                                           "quinta", "sesta",   "settima"};
 
 const Festa& festaDella(int indice) {
   return kFeste[static_cast<std::size_t>(indice)];
-}
-
-std::string giornoEMese(int giorno, int mese) {
-  std::string testo = inParole({0, mese, giorno});
-  return testo.substr(0, testo.rfind(' '));
 }
 
 // "festa sconosciuta: "San Pippo" (forse San Filippo?)": the names nearest, among every
@@ -54,21 +39,25 @@ std::string ignota(std::string_view ingresso) {
   const std::optional<Formula> f = analisi(ingresso);
   if (!f) return "festa sconosciuta";
   const std::string_view nome = ingresso.substr(f->inizio, f->fine - f->inizio);
-  std::vector<std::string> nomi;
-  for (const Festa& festa : kFeste)
-    for (std::string_view tutti = festa.nomi; !tutti.empty();) {
-      const std::size_t fine = tutti.find('|');
-      std::string uno;
-      bool tra = false;
-      for (const char c : tutti.substr(0, fine)) {
-        tra = c == '[' || (tra && c != ']');
-        if (!tra && c != ']') uno += c;
+  // Every name each feast is read by, the words in brackets left out: made once.
+  static const std::vector<std::string> nomi = [] {
+    std::vector<std::string> tutti;
+    for (const Festa& festa : kFeste)
+      for (std::string_view resto = festa.nomi; !resto.empty();) {
+        const std::size_t fine = resto.find('|');
+        std::string uno;
+        bool tra = false;
+        for (const char c : resto.substr(0, fine)) {
+          tra = c == '[' || (tra && c != ']');
+          if (!tra && c != ']') uno += c;
+        }
+        while (!uno.empty() && uno.back() == ' ') uno.pop_back();
+        tutti.push_back(uno);
+        resto.remove_prefix(fine == std::string_view::npos ? resto.size() : fine + 1);
       }
-      while (!uno.empty() && uno.back() == ' ') uno.pop_back();
-      nomi.push_back(uno);
-      tutti.remove_prefix(fine == std::string_view::npos ? tutti.size() : fine + 1);
-    }
-  std::vector<std::string_view> candidati(nomi.begin(), nomi.end());
+    return tutti;
+  }();
+  static const std::vector<std::string_view> candidati(nomi.begin(), nomi.end());
   // The name without the saint's title before it, as the names are listed.
   std::string_view senzaTitolo = nome;
   for (const std::string_view titolo :
@@ -87,10 +76,11 @@ std::string ignota(std::string_view ingresso) {
 
 std::string numeroFuori(std::string_view ingresso, const Lettura& l, const Luogo& luogo) {
   const std::optional<Formula> f = analisi(ingresso);
-  if (!f) return "numero fuori dal conto";
-  if (f->numero == 0 && f->numeroFuori != 0)
+  if (!f || (!f->feriaFuori && f->festa < 0)) return "numero fuori dal conto";
+  if (f->feriaFuori)
     return std::string("non c'è una feria ")
-        .append(romano(f->numeroFuori))
+        .append(f->numeroFuori >= 1 && f->numeroFuori < 4000 ? numeroRomano(f->numeroFuori)
+                                                             : numero(f->numeroFuori))
         .append(
             ": feria II-VI sono i giorni dal lunedì al venerdì; il sabato e la domenica "
             "sono sabbatum e dominica");
@@ -116,9 +106,8 @@ std::string numeroFuori(std::string_view ingresso, const Lettura& l, const Luogo
 }
 
 std::string senzaGiorno(const Lettura& l) {
-  const Festa& festa = festaDella(l.festa - 1);
-  if (festa.giorni > 1)
-    return std::string(festa.nome)
+  if (l.festa > 0 && festaDella(l.festa - 1).giorni > 1)
+    return std::string(festaDella(l.festa - 1).nome)
         .append(
             ": sono tre giorni, dal lunedì al mercoledì; va detto quale (martedì delle Rogazioni)");
   return "manca il giorno della settimana (martedì prima di San Michele, feria III post "
@@ -126,12 +115,13 @@ std::string senzaGiorno(const Lettura& l) {
 }
 
 std::string fuoriUso(const Lettura& l) {
+  if (l.festa == 0) return "festa fuori dagli anni in cui si celebrava";
   const Festa& festa = festaDella(l.festa - 1);
   if (festa.dal != 0 && l.annoInCausa < festa.dal)
     return std::string(festa.nome).append(" si celebra dal ").append(numero(festa.dal));
   return std::string(festa.nome)
       .append(" si celebrò il ")
-      .append(giornoEMese(festa.giorno, festa.mese))
+      .append(giornoEMese({0, festa.mese, festa.giorno}))
       .append(" fino al ")
       .append(numero(festa.fino));
 }
@@ -186,7 +176,7 @@ std::string pasqualeDoppia(const Lettura& l, const Luogo& luogo, bool delLuogo) 
   const DataScritta& d = l.data;
   const std::string scritta = numero(d.giorno) + "/" + numero(d.mese) + "/" + numero(d.anno) + " (";
   return (delLuogo ? std::string(luogo.nel) + " il " : std::string("nello stile pasquale il ")) +
-         giornoEMese(d.giorno, d.mese) + " " + numero(d.anno) + " può essere del " +
+         giornoEMese({0, d.mese, d.giorno}) + " " + numero(d.anno) + " può essere del " +
          numero(d.annoComune) + " (dalla Pasqua) o del " + numero(l.altroAnno) +
          " (prima della Pasqua): scrivere " + scritta + numero(d.annoComune) + ") o " + scritta +
          numero(l.altroAnno) + ")";
@@ -197,7 +187,7 @@ std::string pasqualeMai(const Lettura& l, const Luogo& luogo) {
   const PasquaDelLuogo da = pasquaDelLuogo(d.anno, luogo), a = pasquaDelLuogo(d.anno + 1, luogo);
   const Giornata vigilia = *giornataNel(a.numero - 1, luogo.conto);
   return "nello stile pasquale l'anno " + numero(d.anno) + " va dal " + inParole(da.data) + " al " +
-         inParole(vigilia) + ": non ha un " + giornoEMese(d.giorno, d.mese);
+         inParole(vigilia) + ": non ha un " + giornoEMese({0, d.mese, d.giorno});
 }
 
 std::string motivoPerFesta(std::string_view ingresso, const Lettura& l,
@@ -224,6 +214,21 @@ std::string motivoPerFesta(std::string_view ingresso, const Lettura& l,
     default:
       return {};
   }
+}
+
+std::string numeroRomano(int n) {
+  constexpr std::string_view kCifre[] = {"M",  "CM", "D",  "CD", "C",  "XC", "L",
+                                         "XL", "X",  "IX", "V",  "IV", "I"};
+  constexpr int kValori[] = {1000, 900, 500, 400, 100, 90, 50, 40, 10, 9, 5, 4, 1};
+  std::string testo;
+  for (std::size_t i = 0; i < std::size(kValori) && n > 0; ++i)
+    for (; n >= kValori[i]; n -= kValori[i]) testo += kCifre[i];
+  return testo;
+}
+
+std::string giornoEMese(const Giornata& g) {
+  const std::string testo = inParole(g);
+  return testo.substr(0, testo.rfind(' '));
 }
 
 }  // namespace almanacco

@@ -149,6 +149,9 @@ inline constexpr Grammatica kGrammatica[] = {
 
 struct Voce {
   Parola parola;
+  // The word as the tables first write it, accents and capitals kept, for the fast
+  // reader's look-up below.
+  Parola scritta;
   std::uint32_t ruoli = 0;
   std::int8_t settimana = -1;
   std::uint8_t numero = 0;  // an ordinal's or a Roman numeral's
@@ -170,11 +173,14 @@ struct Vocabolario {
       if (id == 0 || voci[id].parola == p) return id;
     }
   }
-  constexpr std::uint16_t aggiungi(const Parola& p) {
+  constexpr std::uint16_t aggiungi(const Parola& p, std::string_view scritta) {
     std::size_t i = impronta(p) % kPosti;
     for (; posti[i] != 0; i = (i + 1) % kPosti)
       if (voci[posti[i]].parola == p) return posti[i];
-    voci.at(quante).parola = p;
+    Voce& voce = voci.at(quante);
+    voce.parola = p;
+    for (const char c : scritta.substr(0, kLettere))
+      voce.scritta.testo[voce.scritta.lunghezza++] = c;
     posti[i] = static_cast<std::uint16_t>(quante);
     return static_cast<std::uint16_t>(quante++);
   }
@@ -231,7 +237,7 @@ inline constexpr Vocabolario kVocabolario = [] {
     perParola(g.parole, [&](std::string_view w) {
       Parola p;
       if (!normalizza(w, p)) throw "una parola della grammatica non si legge";
-      Voce& voce = v.voci[v.aggiungi(p)];
+      Voce& voce = v.voci[v.aggiungi(p, w)];
       voce.ruoli |= g.ruolo;
       if (g.ruolo == kSettimana) voce.settimana = static_cast<std::int8_t>(valore);
       if (g.ruolo == kOrdinale || g.ruolo == kRomano)
@@ -245,7 +251,7 @@ inline constexpr Vocabolario kVocabolario = [] {
         perParola(nome, [&](std::string_view w) {
           Parola p;
           if (!normalizza(w, p)) throw "una parola dei nomi non si legge";
-          v.aggiungi(p);
+          v.aggiungi(p, w);
         });
       });
   return v;
@@ -270,29 +276,20 @@ constexpr std::size_t postoVeloce(const parole::Chiave& k) {
 }
 inline constexpr auto kVeloci = [] {
   std::array<Scorciatoia, kPostiVeloci> posti{};
-  std::size_t quante = 0;
-  const auto metti = [&](std::string_view w) {
-    Parola p;
-    if (!normalizza(w, p)) return;
-    const std::uint16_t id = kVocabolario.cerca(p);
-    for (const std::string_view scritta : {w, std::string_view(p.testo.data(), p.lunghezza)}) {
-      const std::optional<parole::Chiave> k = parole::chiave(scritta);
+  for (std::uint16_t id = 1; id < kVocabolario.quante; ++id) {
+    const Voce& v = kVocabolario.voci[id];
+    for (const Parola& p : {v.scritta, v.parola}) {
+      const std::optional<parole::Chiave> k = parole::chiave({p.testo.data(), p.lunghezza});
       if (!k) continue;
       std::size_t i = postoVeloce(*k);
       for (; posti[i].id != 0 && !(posti[i].chiave == *k); i = (i + 1) % kPostiVeloci) {
       }
-      if (posti[i].id != 0 && posti[i].id != id) throw "due parole con una chiave";
-      if (posti[i].id == 0) ++quante;
       posti[i] = {*k, id};
     }
-  };
-  for (const Grammatica& g : kGrammatica) perParola(g.parole, metti);
-  for (const Festa& f : kFeste)
-    for (const std::string_view nomi : {f.nomi, f.stagione, f.nome, f.latino})
-      perNome(nomi, [&](std::string_view nome) { perParola(nome, metti); });
-  if (quante * 2 > kPostiVeloci) throw "troppe scorciatoie";
+  }
   return posti;
 }();
+static_assert(kVocabolario.quante * 4 < kPostiVeloci);
 
 // The word of a key, as the fast reader reads it; 0 for one not among the spellings.
 inline std::uint16_t idVeloce(const parole::Chiave& k) {

@@ -137,7 +137,7 @@ void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
   riga = senzaSpaziPrima(riga);
   const std::string_view data = senzaSpazi(riga);
   const bool lunga = std::exchange(lunga_, false) || data.size() > kRigaMassima;
-  if (!lunga) riga = data;
+  riga = lunga ? riga.substr(0, kRigaMassima) : data;
   if (!lunga && riga.empty()) return;
   const Lettura lettura =
       lunga ? Lettura{Esito::NonUnaData, {}} : leggiSenzaSpazi(riga, datazione_);

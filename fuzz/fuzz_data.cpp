@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "luoghi.h"
+#include "motivi.h"
 #include "risposta.h"
 
 namespace {
@@ -30,7 +31,7 @@ Esiti rispondi(std::string_view ingresso, const std::vector<std::size_t>& tagli,
   Risponditore r(
       [&](long numero, std::string_view riga, const Lettura& lettura) {
         richiedi(lettura.esito != Esito::Data && numero > 0);
-        esiti.errori.push_back(messaggio(riga, lettura, numero));
+        esiti.errori.push_back(messaggio(riga, lettura, datazione, numero));
       },
       datazione);
   std::size_t da = 0;
@@ -68,9 +69,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
   if (lettura.esito == Esito::Data) {
     const DataScritta& d = lettura.data;
     std::string risposta;
-    aggiungiRisposta(risposta, lettura, datazione);
+    aggiungiRisposta(risposta, lettura);
     char scritta[32];
-    std::snprintf(scritta, sizeof scritta, "%d.%d.%04d", d.giorno, d.mese, d.anno);
+    // A day its style writes twice in the year (the Easter style's) with its common year.
+    if (lettura.conAnnoComune)
+      std::snprintf(scritta, sizeof scritta, "%d.%d.%04d (%04d)", d.giorno, d.mese, d.anno,
+                    d.annoComune);
+    else
+      std::snprintf(scritta, sizeof scritta, "%d.%d.%04d", d.giorno, d.mese, d.anno);
     const Lettura ancora = leggiData(scritta, datazione);
     richiedi(ancora.esito == Esito::Data && ancora.data.giorno == d.giorno &&
              ancora.data.mese == d.mese && ancora.data.anno == d.anno &&
