@@ -238,7 +238,11 @@ std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazio
         g.esito == Esito::Data ? nelLuogo(g, luogo.conto) : std::nullopt;
     if (giorno && giorno->anno == f.anno) {
       e.data = {giorno->giorno, giorno->mese, f.anno, 0};
-      Lettura l = valuta(e, datazione);
+      // A day the place's calendar has, of the common year written: its answer, without
+      // the judgement that a weekday stated or the other count's day would need.
+      Lettura l{Esito::Data, {giorno->giorno, giorno->mese, f.anno, f.anno}};
+      l.settimana = settimanaDelNumero(g.numero);
+      if (e.settimana || datazione.doppia) l = valuta(e, datazione);
       l.festa = static_cast<unsigned char>(f.festa + 1);
       return l;
     }
