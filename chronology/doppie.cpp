@@ -52,7 +52,8 @@ bool gemelloDellaRisposta(Cursore& c, Enunciato& e) {
   if (cifra(c.ora())) {
     DataScritta d;
     std::size_t cifre = 0;
-    if (!giornoMeseAnno(c, d, cifre) || cifre < 3 || cifre > 4) return false;
+    // The twin's year as the answers write every year, a plain number: 99 beside 100.
+    if (!giornoMeseAnno(c, d, cifre) || cifre > 4) return false;
     g = {d.anno, d.mese, d.giorno};
     e.gemello = g;
     if (!c.salta(' ')) return false;

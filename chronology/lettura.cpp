@@ -32,78 +32,11 @@ bool iso(std::string_view t, DataScritta& d) {
 
 }  // namespace
 
-namespace lettura {
-
-bool settimanaPrima(Cursore& c, Enunciato& e) {
-  // A weekday before the date, with a comma or a blank after it.
-  if (!lettera(c.ora())) return true;
-  e.settimana = settimanaDi(c.parola());
-  const bool virgola = c.salta(',');
-  return e.settimana && (c.vuoti() || virgola);
-}
-
-// Day, month and year, in figures, Roman numerals or words.
-bool giornoMeseAnno(Cursore& c, DataScritta& d, std::size_t& cifreAnno) {
-  const std::size_t inizio = c.i;
-  const auto giorno = c.giorno();
-  if (!giorno) return false;
-  d.giorno = *giorno;
-  // "1°" for the first, with the degree sign or the ordinal one.
-  if (c.i == inizio + 1 && d.giorno == 1 && !c.salta("\xC2\xB0")) c.salta("\xC2\xBA");
-  const char separatore = c.ora();
-  std::optional<int> numero;
-  if (separatore == '/' || separatore == '-' || separatore == '.') {
-    ++c.i;
-    int figure = 0;
-    if (const std::size_t n = c.cifre(figure); n >= 1 && n <= 2)
-      numero = figure;
-    else if (n == 0)
-      numero = kMesiRomaniSoli.cerca(c.parola());
-    if (!numero || !c.salta(separatore)) return false;
-  } else {
-    if (!c.vuoti()) return false;
-    numero = kMesiInLettere.cerca(c.parola());
-    if (!numero || !c.vuoti()) return false;
-  }
-  d.mese = *numero;
-  cifreAnno = c.cifre(d.anno);
-  return cifreAnno > 0;
-}
-
-bool coda(Cursore& c, Enunciato& e) {
-  // The common year in parentheses, as the answers write it where a style turns the year,
-  // then the weekday after a colon. The text ends in neither blank, so blanks skipped
-  // here are followed by more of it.
-  const std::size_t prima = c.i;
-  c.vuoti();
-  if (c.salta('(')) {
-    int anno = 0;
-    const std::size_t cifre = c.cifre(anno);
-    if (cifre == 0 || !c.salta(')')) {
-      // Not a year: what the form after it makes of the parenthesis.
-      c.i = prima;
-      return true;
-    }
-    e.annoComune = anno;
-    e.cifreAnnoComune = cifre;
-    c.vuoti();
-  }
-  if (c.salta(':')) {
-    c.vuoti();
-    if (e.settimana) return false;
-    e.settimana = settimanaDi(c.parola());
-    if (!e.settimana) return false;
-  }
-  return true;
-}
-
-}  // namespace lettura
-
 namespace {
 
 using lettura::Enunciato;
 
-bool forma(std::string_view t, Enunciato& e) {
+bool forma(std::string_view t, lettura::Essenziale& e) {
   Cursore c{t};
   if (!lettura::settimanaPrima(c, e)) return false;
   if (iso(t.substr(c.i, 10), e.data) && (c.i + 10 == t.size() || !cifra(t[c.i + 10]))) {
@@ -186,8 +119,13 @@ Lettura neiSuoiStili(DataScritta d, const Luogo& luogo, std::optional<int> detto
       }
       if (trovata.esito == Esito::Data) {
         if (trovata.data.annoComune == comune) continue;
-        if (detto != comune && detto != trovata.data.annoComune)
-          return {Esito::StileAmbiguo, trovata.data, 0, 0, 0, trovata.stile, s.stile, comune};
+        if (detto != comune && detto != trovata.data.annoComune) {
+          Lettura ambigua{Esito::StileAmbiguo, trovata.data};
+          ambigua.stile = trovata.stile;
+          ambigua.altroStile = s.stile;
+          ambigua.altroAnno = comune;
+          return ambigua;
+        }
         doppia = true;
         if (detto != comune) continue;
       }
@@ -235,6 +173,11 @@ Lettura valuta(const Enunciato& e, const Datazione& datazione) {
   if (e.annoComune && !e.annoDoppio)
     if (const auto sbagliato = annoSbagliato(*e.annoComune, e.cifreAnnoComune))
       return rifiuto(*sbagliato, d, *e.annoComune, e.cifreAnnoComune, true);
+  // A month or a day no calendar has, whatever the style: said before any style is asked.
+  if (d.mese < 1 || d.mese > 12 || d.giorno < 1 || d.giorno > 31) {
+    d.annoComune = d.anno;
+    return {Esito::Inesistente, d};
+  }
   const Luogo& luogo = *datazione.luogo;
   Stile stile = Stile::Comune;
   const bool senzaStile = !datazione.stile && luogo.soloComune();
@@ -302,8 +245,7 @@ Lettura valuta(const Enunciato& e, const Datazione& datazione) {
   }
   const ContoDeiGiorni& conto = luogo.conto;
   const Periodo* periodo = conto.periodo(d.annoComune, d.mese, d.giorno);
-  if (d.mese < 1 || d.mese > 12 || d.giorno < 1 || d.giorno > 31 || !periodo ||
-      !esistevaNel(*periodo, d.annoComune, d.mese, d.giorno, conto)) {
+  if (!periodo || !esistevaNel(*periodo, d.annoComune, d.mese, d.giorno, conto)) {
     Lettura l{Esito::Inesistente, d};
     l.stile = stile;
     return l;
@@ -340,25 +282,86 @@ Lettura valuta(const Enunciato& e, const Datazione& datazione) {
 
 }  // namespace lettura
 
-Lettura leggiSenzaSpazi(std::string_view testo, const Datazione& datazione) {
-  Enunciato e;
-  // ISO first, read by position: the form of dates by the million. Any other form is
-  // read from a copy followed by zeros, which words are read 16 bytes at a time from.
-  std::array<char, kDataMassima + 16> copia;
-  if (iso(testo, e.data)) {
-    e.cifreAnno = 4;
-  } else {
-    if (testo.empty()) return {Esito::Vuota, {}};
-    if (testo.size() > kDataMassima) return {Esito::NonUnaData, {}};
-    std::memcpy(copia.data(), testo.data(), testo.size());
-    std::memset(copia.data() + testo.size(), 0, 16);
-    const std::string_view copiato{copia.data(), testo.size()};
-    if (!forma(copiato, e)) {
-      if (auto altra = lettura::formeDocumentarie(copiato, datazione)) return *altra;
-      return {Esito::NonUnaData, {}};
-    }
+namespace {
+
+// The dates by the million, answered at once: a whole year, counted from 1 January in a
+// place that always did, and no claim but a weekday. Whether it is one; anything else, and
+// every refusal, is judged whole by valuta(), and the exhaustive tests hold both roads to
+// one answer.
+[[gnu::always_inline]] inline bool subito(const DataScritta& data, std::size_t cifreAnno,
+                                          std::optional<Giorno> settimana,
+                                          const Datazione& datazione, Lettura& lettura) {
+  const Luogo& luogo = *datazione.luogo;
+  const DataScritta& d = data;
+  if (cifreAnno - 3 > 1 || datazione.stile || datazione.doppia || d.anno < kPrimoAnnoStorico ||
+      static_cast<unsigned>(d.mese - 1) >= 12 || static_cast<unsigned>(d.giorno - 1) >= 31)
+    return false;
+  // The common year: the written one, or the one the place's only possible style gives.
+  int anno = d.anno;
+  if (!luogo.soloComune()) {
+    const auto stile = luogo.soloStile(d.anno);
+    // A year from Easter needs the place's Easter: judged whole.
+    if (!stile || mobile(*stile)) return false;
+    anno = annoComune(d.anno, d.mese, d.giorno, *stile);
+    if (anno > kUltimoAnnoStorico || anno < kPrimoAnnoStorico) return false;
+    lettura.stile = *stile;
   }
-  return lettura::valuta(e, datazione);
+  const Periodo* periodo = luogo.conto.periodo(anno, d.mese, d.giorno);
+  if (!periodo || !esistevaNel(*periodo, anno, d.mese, d.giorno, luogo.conto)) return false;
+  const Giorno vera = settimanaNel(*periodo, anno, d.mese, d.giorno);
+  if (settimana && *settimana != vera) return false;
+  lettura.esito = Esito::Data;
+  lettura.data = d;
+  lettura.data.annoComune = anno;
+  lettura.settimana = vera;
+  return true;
+}
+
+// Any form but ISO, read from a copy followed by zeros, which words are read 16 bytes at a
+// time from.
+void leggiForme(std::string_view testo, const Datazione& datazione, Lettura& lettura) {
+  if (testo.empty()) {
+    lettura.esito = Esito::Vuota;
+    return;
+  }
+  if (testo.size() > kDataMassima) {
+    lettura.esito = Esito::TroppoLunga;
+    return;
+  }
+  std::array<char, kDataMassima + 16> copia;
+  std::memcpy(copia.data(), testo.data(), testo.size());
+  std::memset(copia.data() + testo.size(), 0, 16);
+  const std::string_view copiato{copia.data(), testo.size()};
+  lettura::Essenziale e;
+  if (!forma(copiato, e)) {
+    if (auto altra = lettura::formeDocumentarie(copiato, datazione)) lettura = *altra;
+    return;
+  }
+  if (e.annoComune || !subito(e.data, e.cifreAnno, e.settimana, datazione, lettura)) {
+    Enunciato tutto;
+    static_cast<lettura::Essenziale&>(tutto) = e;
+    lettura = lettura::valuta(tutto, datazione);
+  }
+}
+
+}  // namespace
+
+Lettura leggiSenzaSpazi(std::string_view testo, const Datazione& datazione) {
+  // One reading, made where the caller keeps it: the road of the dates by the million
+  // copies nothing.
+  Lettura lettura{Esito::NonUnaData, {}};
+  // ISO first, read by position: the form of dates by the million.
+  if (DataScritta d; iso(testo, d)) {
+    if (!subito(d, 4, std::nullopt, datazione, lettura)) {
+      Enunciato e;
+      e.data = d;
+      e.cifreAnno = 4;
+      lettura = lettura::valuta(e, datazione);
+    }
+  } else {
+    leggiForme(testo, datazione, lettura);
+  }
+  return lettura;
 }
 
 Lettura leggiData(std::string_view testo, const Datazione& datazione) {

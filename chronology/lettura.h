@@ -27,7 +27,7 @@ struct DataScritta {
 };
 
 // Why a text got no answer, as far as the reader tells; the message says the rest.
-//   Vuota: nothing but blanks.
+//   Vuota: nothing but blanks. TroppoLunga: longer than any date (kDataMassima).
 //   AnnoIncompleto: a year of one or two digits, which could belong to any century.
 //   Inesistente: a day the place's calendar never had (or a 13th month, a day 0...).
 //   SettimanaSbagliata, AnnoComuneSbagliato: the text states a weekday, or a year of the
@@ -39,6 +39,7 @@ enum class Esito : unsigned char {
   Data,
   NonUnaData,
   Vuota,
+  TroppoLunga,
   AnnoIncompleto,
   FuoriAnni,
   Inesistente,
@@ -72,25 +73,29 @@ struct Lettura {
   // The date's weekday, for a date that existed; and, where the text states a wrong one,
   // the stated one.
   Giorno settimana = 0, settimanaScritta = 0;
-  // The common year the text states, in parentheses or after a slash.
-  int annoComuneScritto = 0;
   // The style the year was read in; for a refused reading, the one it was refused in,
-  // and for an ambiguous one the other with its common year.
+  // and for an ambiguous one the other (with its common year, `altroAnno`).
   Stile stile = Stile::Comune, altroStile = Stile::Comune;
-  int altroAnno = 0;
   // How the answer is written: with the written year and the common one after a slash,
   // for a double year read without a style ("30 Gennaio 1648/1649"); with the same day in
   // the other count, for a date given in both or with --doppia-data.
   bool annoDoppio = false, conGemello = false;
-  // For the answer with the other count: the same day in it, which may fall outside the
-  // years 1 to 9999; for a double date refused, what its first half gives in it.
-  Giornata gemello{};
-  Computo computoGemello = Computo::Gregoriano;
-  // The year a refusal is about, as written (with its digits, leading zeros included):
-  // the date's own, or the one in parentheses.
-  int annoInCausa = 0;
-  unsigned char cifreInCausa = 0;
+  // The year a refusal is about is the one in parentheses, not the date's own.
   bool inParentesi = false;
+  // For the answer with the other count: the count, and below the same day in it, which
+  // may fall outside the years 1 to 9999; for a double date refused, what its first half
+  // gives in it.
+  Computo computoGemello = Computo::Giuliano;
+  // The digits of the year a refusal is about, as written (leading zeros included).
+  unsigned char cifreInCausa = 0;
+  // The common year the text states, in parentheses or after a slash.
+  int annoComuneScritto = 0;
+  int altroAnno = 0;
+  // The year a refusal is about.
+  int annoInCausa = 0;
+  Giornata gemello{};
+  // Every member but the first three is zero unless a form or a refusal sets it: a new
+  // reading is cleared at once, a million times a second.
   // A date by feast (feste.cpp): the feast, from 1 in kFeste, for the reason of a refusal;
   // where a written year has two such days, the other. And whether the answer writes the
   // common year where it is the written one: a day written so twice in the year (in the

@@ -23,7 +23,7 @@ inline constexpr std::array<std::string_view, 31> kFonti{
     "KNAW, Christiaan Huygens web, Kalender en tijdrekening",
     "Calendar (New Style) Act 1750, 24 Geo. II c. 23",
     "ordinanza di Carlo III di Lorena, 22 novembre 1582 (AD Meurthe-et-Moselle)",
-    "G. Białuński, Komunikaty Mazursko-Warmińskie, 2021",
+    "G. Białuński, Komunikaty Mazursko-Warmińskie n. 3, pp. 429-432",
     "M. Scheutz, Der Gregorianische Kalender als politischer Streitfall",
     "K. Eder, Glaubensspaltung und Landstände in Österreich ob der Enns, 1936",
     "legge bulgara del 14 marzo 1916 (giuliano), Dăržaven vestnik 65",
@@ -47,7 +47,7 @@ inline constexpr std::array<std::string_view, 31> kFonti{
     "Archivi in Toscana, Giorni ed anni: questione di stile, 2015",
     "H. Thurston, Chronology, Catholic Encyclopedia III, 1908, p. 739",
     "horydoly.cz, Gregoriánský kalendář platí od roku 1584 v Čechách a na Moravě",
-    "editto di Roussillon, 1564, art. 39 (A. Giry, Manuel de diplomatique, 1894, p. 113)",
+    "ordinanza di Enrico III, Parigi, 3 novembre 1582 (AD Côte-d'Or, B 12083)",
 };
 
 // A style of the year a place wrote in, up to and including `fino`: a day of the common
@@ -75,10 +75,24 @@ struct Luogo {
   std::array<int, 3> fonti;
   // For a row the sources disagree on: the other day and its source; empty otherwise.
   std::string_view disputa;
+  // Worked out from `stili` once the table is made, for the dates by the million: whether
+  // the place wrote the common style in every year; and the years written so far from any
+  // change of style that only one style can have written them (before the first change,
+  // the first style, unless it is not known; after the last, the last).
+  bool comune = false;
+  int soloIlPrimoFino = 0, soloLUltimoDal = 0;
 
-  // Whether the place wrote the common style in every year, as most places are asked.
-  constexpr bool soloComune() const {
-    return stili[0].stile == Stile::Comune && stili[0].fino == kPerSempre;
+  constexpr bool soloComune() const { return comune; }
+  // The one style a year written `anno` can be in, where only one can.
+  constexpr std::optional<Stile> soloStile(int anno) const {
+    if (anno >= soloLUltimoDal) return stili[ultimoStile()].stile;
+    if (anno <= soloIlPrimoFino) return stili[0].stile;
+    return std::nullopt;
+  }
+  constexpr std::size_t ultimoStile() const {
+    std::size_t i = 0;
+    while (stili[i].fino != kPerSempre) ++i;
+    return i;
   }
 };
 
@@ -112,7 +126,7 @@ inline constexpr std::array kLuoghi = [] {
                                    {Computo::Svedese, {1700, 3, 1}, {1712, 2, 30}},
                                    {Computo::Giuliano, {1712, 3, 1}, {1753, 2, 17}},
                                    {Computo::Gregoriano, {1753, 3, 1}, kPerSempre}};
-  return std::to_array<Luogo>({
+  auto luoghi = std::to_array<Luogo>({
       {"IT", "Italia", "", "in Italia", kIta, kComune, {1, 2}, ""},
       {"firenze", "Firenze", "", "a Firenze", kIta, finoAl(Fiorentino, k1749), {1, 16, 28}, ""},
       {"siena", "Siena", "", "a Siena", kIta, finoAl(Fiorentino, k1749), {1, 16}, ""},
@@ -121,15 +135,17 @@ inline constexpr std::array kLuoghi = [] {
       {"ES", "Spagna", "", "in Spagna", kIta, kComune, {2, 3}, ""},
       {"PT", "Portogallo", "", "in Portogallo", kIta, kComune, {2, 3}, ""},
       {"PL", "Polonia", "", "in Polonia", kIta, kComune, {2, 3}, ""},
-      // The edict of Roussillon began the year on 1 January; the Parlement of Paris kept
-      // the Easter style to the end of 1566.
+      // The edict of Roussillon (art. 39 of the ordinance of January 1563, Easter style,
+      // confirmed at Roussillon on 9 August 1564) began the year on 1 January; the Parlement
+      // of Paris kept the Easter style to the end of 1566 (A. Giry, Manuel de diplomatique,
+      // 1894, p. 113; docs/calendari.md, "The Easter style").
       {"FR",
        "Francia",
        "",
        "in Francia",
        cambio({1582, 12, 9}, {1582, 12, 20}),
        finoAl(Pasquale, {1566, 12, 31}),
-       {2, 3, 31},
+       {2, 3},
        ""},
       {"lorena",
        "Lorena (ducato)",
@@ -388,6 +404,15 @@ inline constexpr std::array kLuoghi = [] {
        {},
        ""},
   });
+  // A style reads a written year as that year, the one before or the one after: two years
+  // off the changes, no other style's reading falls in its own years.
+  for (Luogo& l : luoghi) {
+    l.comune = l.stili[0].stile == Comune && l.stili[0].fino == kPerSempre;
+    const std::size_t ultimo = l.ultimoStile();
+    l.soloLUltimoDal = ultimo == 0 ? -100000 : l.stili[ultimo - 1].fino.anno + 2;
+    l.soloIlPrimoFino = ultimo == 0 || l.stili[0].ignoto ? -100000 : l.stili[0].fino.anno - 2;
+  }
+  return luoghi;
 }();
 
 // Italy, whose calendar and style every date is read in unless another place is asked.

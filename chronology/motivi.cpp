@@ -39,6 +39,7 @@ std::string comeScritto(int anno, int cifre) {
 }
 
 std::string giornoEMese(int giorno, int mese) {
+  if (mese < 1 || mese > 12) return numero(giorno) + "/" + numero(mese);
   return (giorno == 1 ? "1°" : numero(giorno)) + " " + minuscola(kNomiMesi[mese - 1]);
 }
 
@@ -229,6 +230,9 @@ std::string motivo(std::string_view ingresso, const Lettura& l, const Datazione&
       return {};
     case Esito::Vuota:
       return "nessuna data: il testo è vuoto";
+    case Esito::TroppoLunga:
+      return "non è una data: è più lungo di " + numero(static_cast<int>(kDataMassima)) +
+             " caratteri";
     case Esito::AnnoIncompleto:
       return incompleto(l);
     case Esito::FuoriAnni:

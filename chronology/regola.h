@@ -73,12 +73,25 @@ class ContoDeiGiorni {
   constexpr const Periodo* begin() const { return periodi_.data(); }
   constexpr const Periodo* end() const { return periodi_.data() + n_; }
 
-  // The period whose written dates run past the date, or nothing where none does: a date
-  // after the last period's first day can only be in it, and so on back.
+  // The period whose written dates run past the date, by its place in the list; -1 where
+  // none does: a date after the last period's first day can only be in it, and so on back.
+  // (Places, not pointers, in what constant expressions ask: a pointer's test against
+  // null is no constant expression under the sanitizers.)
+  constexpr int indice(int chiave) const {
+    // Most dates asked are in the last period: it is looked at first, without a loop.
+    const std::size_t ultimo = n_ - 1;
+    if (chiave >= primi_[ultimo]) return chiave <= ultimi_[ultimo] ? static_cast<int>(ultimo) : -1;
+    for (std::size_t i = ultimo; i-- > 0;)
+      if (chiave >= primi_[i]) return chiave <= ultimi_[i] ? static_cast<int>(i) : -1;
+    return -1;
+  }
+  constexpr int indice(int anno, int mese, int giorno) const {
+    return indice(dettaglio::chiave(anno, mese, giorno));
+  }
+  // The same period itself; nothing where none is.
   constexpr const Periodo* periodo(int chiave) const {
-    for (std::size_t i = n_; i-- > 0;)
-      if (chiave >= primi_[i]) return chiave <= ultimi_[i] ? &periodi_[i] : nullptr;
-    return nullptr;
+    const int i = indice(chiave);
+    return i < 0 ? nullptr : &periodi_[static_cast<std::size_t>(i)];
   }
   constexpr const Periodo* periodo(int anno, int mese, int giorno) const {
     return periodo(dettaglio::chiave(anno, mese, giorno));
@@ -86,18 +99,18 @@ class ContoDeiGiorni {
 
   // The count a written date is in; nothing for a date outside every period.
   constexpr std::optional<Computo> computo(int anno, int mese, int giorno) const {
-    const Periodo* p = periodo(anno, mese, giorno);
-    return p ? std::optional{p->computo} : std::nullopt;
+    const int i = indice(anno, mese, giorno);
+    return i < 0 ? std::nullopt : std::optional{periodi_[static_cast<std::size_t>(i)].computo};
   }
 
   // The period whose weekdays a month's header shows: that of the month's last day that a
   // period has (Gregorian in Italy's October 1582, whose Julian days 1 to 4 are the only
-  // exceptions); nothing for a month no period reaches.
-  constexpr const Periodo* periodoDelMese(int anno, int mese) const {
+  // exceptions), by its place in the list; -1 for a month no period reaches.
+  constexpr int indiceDelMese(int anno, int mese) const {
     const int primo = dettaglio::chiave(anno, mese, 1), ultimo = dettaglio::chiave(anno, mese, 31);
     for (std::size_t i = n_; i-- > 0;)
-      if (primi_[i] <= ultimo && ultimi_[i] >= primo) return &periodi_[i];
-    return nullptr;
+      if (primi_[i] <= ultimo && ultimi_[i] >= primo) return static_cast<int>(i);
+    return -1;
   }
 
   // Whether the date is the last day of its period, which the table says existed (Sweden's
@@ -220,19 +233,18 @@ namespace dettaglio {
 constexpr std::uint8_t rigaDelTipo(int anno, Computo computo) {
   return kRigaDelTipo[bisestile(anno, computo)][primoGennaio(anno, computo)];
 }
-// The rows for every year of the era in the Julian and Gregorian counts, worked out while
-// compiling: a date from the terminal looks its year up.
+// The rows for every year of the era in each count, worked out while compiling: a date
+// from the terminal looks its year up.
 inline constexpr auto kRigheDegliAnni = [] {
-  std::array<std::array<std::uint8_t, kUltimoAnnoStorico + 1>, 2> righe{};
+  std::array<std::array<std::uint8_t, kUltimoAnnoStorico + 1>, 3> righe{};
   for (int anno = kPrimoAnnoStorico; anno <= kUltimoAnnoStorico; ++anno)
-    for (const Computo computo : {Computo::Giuliano, Computo::Gregoriano})
+    for (const Computo computo : {Computo::Giuliano, Computo::Gregoriano, Computo::Svedese})
       righe[static_cast<std::size_t>(computo)][static_cast<std::size_t>(anno)] =
           rigaDelTipo(anno, computo);
   return righe;
 }();
 constexpr const TipoAnno& tipoDellAnno(int anno, Computo computo) {
-  const bool nellEra =
-      anno >= kPrimoAnnoStorico && anno <= kUltimoAnnoStorico && computo != Computo::Svedese;
+  const bool nellEra = anno >= kPrimoAnnoStorico && anno <= kUltimoAnnoStorico;
   return kTipiAnno[nellEra ? kRigheDegliAnni[static_cast<std::size_t>(computo)]
                                             [static_cast<std::size_t>(anno)]
                            : rigaDelTipo(anno, computo)];
@@ -242,8 +254,9 @@ constexpr const TipoAnno& tipoDellAnno(int anno, Computo computo) {
 // The weekday of the 1st of the month in the count its header shows, read off the row
 // of the table that is the year's own kind in that count.
 constexpr Giorno primoDelMese(int anno, int mese, const ContoDeiGiorni& conto) {
-  const Periodo* periodo = conto.periodoDelMese(anno, mese);
-  return dettaglio::tipoDellAnno(anno, periodo ? periodo->computo : Computo::Gregoriano)
+  const int i = conto.indiceDelMese(anno, mese);
+  return dettaglio::tipoDellAnno(
+             anno, i < 0 ? Computo::Gregoriano : conto[static_cast<std::size_t>(i)].computo)
       .primoDelMese[static_cast<std::size_t>(mese - 1)];
 }
 
@@ -259,8 +272,8 @@ constexpr bool esistevaNel(const Periodo& periodo, int anno, int mese, int giorn
 // Whether a date was ever written in the calendar.
 constexpr bool esisteva(int anno, int mese, int giorno, const ContoDeiGiorni& conto) {
   if (mese < 1 || mese > 12 || giorno < 1 || giorno > 31) return false;
-  const Periodo* periodo = conto.periodo(anno, mese, giorno);
-  return periodo && esistevaNel(*periodo, anno, mese, giorno, conto);
+  const int i = conto.indice(anno, mese, giorno);
+  return i >= 0 && esistevaNel(conto[static_cast<std::size_t>(i)], anno, mese, giorno, conto);
 }
 
 // The weekday of a date of the period, in its count.
@@ -274,9 +287,9 @@ constexpr Giorno settimanaNel(const Periodo& periodo, int anno, int mese, int gi
 
 // The weekday of a date that existed, in the count it was written in.
 constexpr Giorno giornoDellaSettimana(int anno, int mese, int giorno, const ContoDeiGiorni& conto) {
-  const Periodo* periodo = conto.periodo(anno, mese, giorno);
+  const int i = conto.indice(anno, mese, giorno);
   constexpr Periodo kGregoriano{Computo::Gregoriano, kSempre, kPerSempre};
-  return settimanaNel(periodo ? *periodo : kGregoriano, anno, mese, giorno);
+  return settimanaNel(i < 0 ? kGregoriano : conto[static_cast<std::size_t>(i)], anno, mese, giorno);
 }
 
 // The date a day number has in the place's calendar; nothing for a day no period has.
@@ -311,11 +324,13 @@ constexpr GiorniDelMese giorniDelMese(int anno, int mese, const ContoDeiGiorni& 
 // Italy, Julian days under a Gregorian header), whose weekday is that of the day as many
 // days on as its count stands ahead of the header's (a week less, for a count behind).
 constexpr int giornoInIntestazione(int anno, int mese, int giorno, const ContoDeiGiorni& conto) {
-  const Periodo* intestazione = conto.periodoDelMese(anno, mese);
-  const Periodo* proprio = conto.periodo(anno, mese, giorno);
-  if (!intestazione || !proprio || proprio->computo == intestazione->computo) return giorno;
-  const long scarto = numeroDelGiorno(anno, mese, giorno, proprio->computo) -
-                      numeroDelGiorno(anno, mese, giorno, intestazione->computo);
+  const int i = conto.indiceDelMese(anno, mese), j = conto.indice(anno, mese, giorno);
+  if (i < 0 || j < 0) return giorno;
+  const Computo intestazione = conto[static_cast<std::size_t>(i)].computo;
+  const Computo proprio = conto[static_cast<std::size_t>(j)].computo;
+  if (proprio == intestazione) return giorno;
+  const long scarto = numeroDelGiorno(anno, mese, giorno, proprio) -
+                      numeroDelGiorno(anno, mese, giorno, intestazione);
   return giorno + static_cast<int>(scarto >= 0 ? scarto : scarto % 7 + 7);
 }
 

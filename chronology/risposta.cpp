@@ -94,17 +94,12 @@ char* scriviGemello(char* qui, const Lettura& lettura) {
 }
 }  // namespace
 
-char* scriviRisposta(char* qui, const Lettura& lettura) {
+namespace {
+// What follows the year where the answer is not the usual line: the year of the common
+// style, after a slash or in parentheses, and the twin in the other count. Apart from the
+// usual line's road, which it would otherwise weigh down.
+[[gnu::noinline]] char* scriviAltro(char* qui, const Lettura& lettura) {
   const DataScritta& d = lettura.data;
-  // The longest line, each piece counted as the room its copy takes: day and month, the
-  // year, the common year after it, the weekday, and the twin with its newline.
-  constexpr std::size_t kPezzo = sizeof(Pezzo::testo);
-  constexpr std::size_t kGemello =
-      std::max(kPezzo + 4 + kNelCalendario.size(), kNelCalendario.size() + kPrimaDellEra.size());
-  static_assert(kPezzo + 4 + 7 + kPezzo + 2 + kGemello + std::string_view("gregoriano").size() +
-                    2 <=
-                kRispostaMassima);
-  qui = scriviAnno(scriviGiornoEMese(qui, d.giorno, d.mese), d.anno);
   if (lettura.annoDoppio) {
     qui = scriviAnno(scrivi(qui, "/"), d.annoComune);
   } else if (d.annoComune != d.anno || lettura.conAnnoComune) {
@@ -116,6 +111,24 @@ char* scriviRisposta(char* qui, const Lettura& lettura) {
   // The weekday without its newline, then the twin and the newline.
   qui = kSettimanaEFine[settimana].copia(qui) - 1;
   return scrivi(scriviGemello(qui, lettura), "\n");
+}
+}  // namespace
+
+char* scriviRisposta(char* qui, const Lettura& lettura) {
+  const DataScritta& d = lettura.data;
+  // The longest line, each piece counted as the room its copy takes: day and month, the
+  // year, the common year after it, the weekday, and the twin with its newline.
+  constexpr std::size_t kPezzo = sizeof(Pezzo::testo);
+  constexpr std::size_t kGemello =
+      std::max(kPezzo + 4 + kNelCalendario.size(), kNelCalendario.size() + kPrimaDellEra.size());
+  static_assert(kPezzo + 4 + 7 + kPezzo + 2 + kGemello + std::string_view("gregoriano").size() +
+                    2 <=
+                kRispostaMassima);
+  qui = scriviAnno(scriviGiornoEMese(qui, d.giorno, d.mese), d.anno);
+  if (lettura.annoDoppio | lettura.conGemello | lettura.conAnnoComune | (d.annoComune != d.anno))
+      [[unlikely]]
+    return scriviAltro(qui, lettura);
+  return kSettimanaEFine[lettura.settimana].copia(qui);
 }
 
 void aggiungiRisposta(std::string& risposte, const Lettura& lettura) {
@@ -140,7 +153,7 @@ void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
   riga = lunga ? riga.substr(0, kRigaMassima) : data;
   if (!lunga && riga.empty()) return;
   const Lettura lettura =
-      lunga ? Lettura{Esito::NonUnaData, {}} : leggiSenzaSpazi(riga, datazione_);
+      lunga ? Lettura{Esito::TroppoLunga, {}} : leggiSenzaSpazi(riga, datazione_);
   if (lettura.esito == Esito::Data) {
     if (pronte_.size() - quante_ < kRispostaMassima) consegna(risposte);
     quante_ = static_cast<std::size_t>(scriviRisposta(pronte_.data() + quante_, lettura) -

@@ -5,7 +5,6 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -56,7 +55,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
   if (const auto luogo = fonte.ConsumeIntegralInRange<std::size_t>(0, kLuoghi.size());
       luogo < kLuoghi.size())
     datazione.luogo = &kLuoghi[luogo];
-  datazione.stile = kStili[fonte.ConsumeIntegralInRange<std::size_t>(0, kStili.size() - 1)].stile;
+  // A style asked, or the place's own.
+  if (const auto stile = fonte.ConsumeIntegralInRange<std::size_t>(0, kStili.size());
+      stile < kStili.size())
+    datazione.stile = kStili[stile].stile;
   datazione.doppia = fonte.ConsumeBool();
   const std::string ingresso = fonte.ConsumeRemainingBytesAsString();
 
@@ -64,33 +66,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
   const Esiti aPezzi = rispondi(ingresso, tagli, datazione);
   richiedi(intero.risposte == aPezzi.risposte && intero.errori == aPezzi.errori);
 
-  // The whole input as one date: an answer names a date that reads back as itself.
+  // The whole input as one date: an answer reads back as itself, but for one with a year of
+  // one or two digits, as written or in parentheses, which no reading takes whole; a
+  // refusal has its message.
   const Lettura lettura = leggiData(ingresso, datazione);
-  if (lettura.esito == Esito::Data) {
-    const DataScritta& d = lettura.data;
-    std::string risposta;
-    aggiungiRisposta(risposta, lettura);
-    char scritta[32];
-    // A day its style writes twice in the year (the Easter style's) with its common year.
-    if (lettura.conAnnoComune)
-      std::snprintf(scritta, sizeof scritta, "%d.%d.%04d (%04d)", d.giorno, d.mese, d.anno,
-                    d.annoComune);
-    else
-      std::snprintf(scritta, sizeof scritta, "%d.%d.%04d", d.giorno, d.mese, d.anno);
-    const Lettura ancora = leggiData(scritta, datazione);
-    richiedi(ancora.esito == Esito::Data && ancora.data.giorno == d.giorno &&
-             ancora.data.mese == d.mese && ancora.data.anno == d.anno &&
-             ancora.data.annoComune == d.annoComune);
-    richiedi(risposta.starts_with(std::to_string(d.giorno) + " ") && risposta.ends_with("\n"));
-    // The answer itself reads back as the same date, but for the years of one or two
-    // digits, which no reading takes whole; the other day of a double dating is left off.
-    std::string_view riga(risposta.data(), risposta.size() - 1);
-    riga = riga.substr(0, riga.find(" = "));
-    const Lettura riletta = leggiData(riga, datazione);
-    richiedi(riletta.esito == (d.anno >= 100 ? Esito::Data : Esito::AnnoIncompleto));
-    richiedi(d.anno < 100 ||
-             (riletta.data.giorno == d.giorno && riletta.data.mese == d.mese &&
-              riletta.data.anno == d.anno && riletta.data.annoComune == d.annoComune));
+  if (lettura.esito != Esito::Data) {
+    richiedi(!messaggio(ingresso, lettura, datazione).empty());
+    return 0;
+  }
+  std::string risposta;
+  aggiungiRisposta(risposta, lettura);
+  richiedi(risposta.starts_with(std::to_string(lettura.data.giorno) + " ") &&
+           risposta.ends_with("\n"));
+  const std::string_view riga(risposta.data(), risposta.size() - 1);
+  const Lettura riletta = leggiData(riga, datazione);
+  const bool anniInteri = lettura.data.anno >= 100 && lettura.data.annoComune >= 100;
+  richiedi(riletta.esito == (anniInteri ? Esito::Data : Esito::AnnoIncompleto));
+  if (riletta.esito == Esito::Data) {
+    std::string ancora;
+    aggiungiRisposta(ancora, riletta);
+    richiedi(ancora == risposta);
   }
   return 0;
 }

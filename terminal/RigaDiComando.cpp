@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include <getopt.h>
+#include <poll.h>
 #include <unistd.h>
 
 #include "Elenchi.h"
@@ -22,6 +23,13 @@
 namespace almanacco {
 
 namespace {
+
+// Waits until a descriptor left non-blocking is ready; a signal ends the wait early, and
+// the caller tries again.
+void attendi(int descrittore, short evento) {
+  pollfd atteso{descrittore, evento, 0};
+  ::poll(&atteso, 1, -1);
+}
 
 // Answers go to standard output in large blocks; before an error message, and before the
 // program waits for more input, what is ready is written, so that answers and errors come
@@ -50,6 +58,12 @@ class Terminale {
       svuota();
       const ssize_t letti = ::read(STDIN_FILENO, blocco.data(), blocco.size());
       if (letti < 0 && errno == EINTR) continue;
+      // A standard input left non-blocking by whoever opened it has no input yet, not
+      // an error: wait until there is some.
+      if (letti < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+        attendi(STDIN_FILENO, POLLIN);
+        continue;
+      }
       if (letti < 0) {
         errore(std::string("errore di lettura: ") + std::strerror(errno));
         return;
@@ -89,6 +103,10 @@ class Terminale {
     while (scritto_ && resto > 0) {
       const ssize_t n = ::write(STDOUT_FILENO, dati, resto);
       if (n < 0 && errno == EINTR) continue;
+      if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+        attendi(STDOUT_FILENO, POLLOUT);
+        continue;
+      }
       if (n < 0) {
         scritto_ = false;
         std::fprintf(stderr, "lunario: errore di scrittura: %s\n", std::strerror(errno));

@@ -16,6 +16,7 @@
 #include "motore.h"
 #include "reale.h"
 #include "risposta.h"
+#include "tratti.h"
 
 namespace almanacco::prova {
 namespace {
@@ -34,24 +35,6 @@ const std::string& scritta(std::string& testo, Data d) {
   return testo;
 }
 
-// A place's stretches of days as the test counts them, from its table's first and last
-// days, each in its own count.
-std::vector<Tratto> trattiDi(const Luogo& luogo) {
-  std::vector<Tratto> tratti;
-  for (const Periodo& p : luogo.conto) {
-    const auto numero = [&p](const Giornata& g, long sempre) {
-      if (g == kSempre || g == kPerSempre) return sempre;
-      if (p.computo == Computo::Gregoriano) return numeroGregoriano({g.anno, g.mese, g.giorno});
-      return numeroGiuliano(g.anno, g.mese, g.giorno) - (p.computo == Computo::Svedese ? 1 : 0);
-    };
-    const char conto = p.computo == Computo::Gregoriano ? 'G'
-                       : p.computo == Computo::Giuliano ? 'J'
-                                                        : 'S';
-    tratti.push_back({conto, numero(p.primo, LONG_MIN), numero(p.ultimo, LONG_MAX)});
-  }
-  return tratti;
-}
-
 // One place's calendar walked a day at a time, as the test counts its stretches.
 class Percorso {
  public:
@@ -66,13 +49,9 @@ class Percorso {
   void anni(int primo, int ultimo) {
     const long fine = numeroGiuliano(ultimo + 1, 1, 1) + 20;
     for (long n = numeroGiuliano(primo, 1, 1) - 20; n <= fine; ++n) {
-      const auto tratto = std::find_if(tratti_.begin(), tratti_.end(), [n](const Tratto& t) {
-        return n >= t.primo && n <= t.ultimo;
-      });
-      if (tratto == tratti_.end()) continue;
-      const Data d = dataNel(*tratto, n);
-      if (d.anno < primo || d.anno > ultimo) continue;
-      giorno(n, d);
+      const auto d = dataNelLuogo(tratti_, n);
+      if (!d || d->anno < primo || d->anno > ultimo) continue;
+      giorno(n, *d);
       if (::testing::Test::HasFatalFailure()) return;
     }
     fineDelMese();

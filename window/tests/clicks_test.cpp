@@ -175,6 +175,10 @@ class TestClick : public prova::ConFinestra {
         << "17 Febbraio 1753: Mercoledì";
     QTest::newRow("Julian throughout, 1700 is leap")
         << "giuliano" << Indici{29, 2, 1700} << Indici{30, 31} << "29 Febbraio 1700: Giovedì";
+    QTest::newRow("SE, no 29 February in 1700")
+        << "SE" << Indici{29, 2, 1700} << Indici{29, 30, 31} << "28 Febbraio 1700: Mercoledì";
+    QTest::newRow("SE, a 30 February in 1712")
+        << "SE" << Indici{30, 2, 1712} << Indici{31} << "30 Febbraio 1712: Venerdì";
   }
   void theCalendarOfAnotherPlace() {
     QFETCH(QString, calendario);
@@ -191,6 +195,13 @@ class TestClick : public prova::ConFinestra {
     clicca(f, lblMese(static_cast<std::int16_t>(data[1])));
     QCOMPARE(f.giorniNascosti(), nascosti);
     QCOMPARE(QString::fromStdString(f[lblNomeCompleto]), riga);
+    // The description names the place's change; Italy's is the window's own.
+    const Luogo& luogo = *luogoDi(calendario.toStdString()).luogo;
+    const std::string descrizione = f[lblSCritteVarie(8)];
+    QVERIFY2(descrizione.find(std::string(luogo.nel) +
+                              (luogo.conto.quanti() > 1 ? " a partire dal " : ", per ogni anno")) !=
+                 std::string::npos,
+             descrizione.c_str());
   }
 
   // A change of year brings the month's days with it, and the chosen day comes back
