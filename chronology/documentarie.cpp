@@ -56,6 +56,7 @@ std::optional<std::string> ripulito(std::string_view t) {
 
 std::optional<Lettura> formeDocumentarie(std::string_view testo, const Datazione& datazione) {
   if (Enunciato e; doppiaData(testo, e)) return inDueCalendari(e, datazione);
+  if (auto festa = perFesta(testo, datazione)) return festa;
   if (const auto chiaro = ripulito(testo)) return leggiData(*chiaro, datazione);
   return std::nullopt;
 }

@@ -117,5 +117,8 @@ std::optional<Lettura> formeDocumentarie(std::string_view testo, const Datazione
 
 // Each form: whether the text is in it, and what it says.
 bool doppiaData(std::string_view testo, Enunciato& e);
+// A date by feast (feste.cpp): its day depends on the place's Easter and styles, so the
+// form judges it itself.
+std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazione);
 
 }  // namespace almanacco::lettura

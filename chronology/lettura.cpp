@@ -9,6 +9,7 @@
 
 #include "enunciato.h"
 #include "parole.h"
+#include "pasque.h"
 #include "tabelle.h"
 
 namespace almanacco {
@@ -51,49 +52,89 @@ constexpr bool fuori(int anno) {
   return anno < kPrimoAnnoStorico || anno > kUltimoAnnoStorico;
 }
 
-// The common year of the written date in the style `stile`, where the date is one of the
-// style's years in the place: whether the style gives it.
+// The reading of the written date in the style `stile`: its common year, and whether the
+// style was in use then; or why it has none. A day the Easter style writes twice in one
+// year is told apart by the common year the text states.
 struct Anno {
-  int comune;
-  bool inUso;
+  int comune = 0;
+  bool inUso = true;
+  Esito esito = Esito::Data;
+  int altro = 0;
+  bool doppio = false;
 };
-Anno nelloStile(const DataScritta& d, Stile stile, const Giornata& fine) {
-  const int comune = annoComune(d.anno, d.mese, d.giorno, stile);
-  return {comune, dettaglio::chiave(comune, d.mese, d.giorno) <= dettaglio::chiave(fine)};
+Anno nelloStile(const DataScritta& d, Stile stile, const Giornata& fine, const Luogo& luogo,
+                std::optional<int> detto) {
+  const AnniNelloStile anni = anniNelloStile(d.anno, d.mese, d.giorno, stile, luogo);
+  if (!anni.noti) return {anni.anno, true, Esito::PasquaIgnota};
+  if (anni.quanti == 0) return {0, true, Esito::PasqualeMai};
+  // The readings in the years the style was in use; the first one where none is.
+  std::array<int, 2> inUso{};
+  int quanti = 0;
+  for (int i = 0; i < anni.quanti; ++i)
+    if (dettaglio::chiave(anni.anni[i], d.mese, d.giorno) <= dettaglio::chiave(fine))
+      inUso[quanti++] = anni.anni[i];
+  if (quanti == 0) return {anni.anni[0], false};
+  Anno anno{inUso[0]};
+  if (quanti == 2) {
+    if (detto && (*detto == inUso[0] || *detto == inUso[1])) {
+      anno.comune = *detto;
+      anno.doppio = true;
+    } else {
+      anno.esito = Esito::StileAmbiguo;
+      anno.altro = inUso[1];
+    }
+  }
+  return anno;
 }
 
 // The place's styles, each in the years it was written: the readings of the written
-// date that fall in the years of the style that gives them. Most places have one.
-Lettura neiSuoiStili(DataScritta d, const Luogo& luogo) {
+// date that fall in the years of the style that gives them. Most places have one; where
+// two readings differ, the common year the text states tells them apart.
+Lettura neiSuoiStili(DataScritta d, const Luogo& luogo, std::optional<int> detto) {
   Lettura trovata{Esito::NelLuogoMai, d};
+  bool doppia = false;
   int dal = dettaglio::chiave(kSempre);
   for (const StileDelLuogo& s : luogo.stili) {
     if (s.fino == Giornata{}) break;
-    const int comune = annoComune(d.anno, d.mese, d.giorno, s.stile);
-    const int chiave = dettaglio::chiave(comune, d.mese, d.giorno);
-    const bool nelPeriodo = !s.ignoto && chiave >= dal && chiave <= dettaglio::chiave(s.fino);
+    const int inizio = dal;
     dal = dettaglio::chiave(s.fino) + 1;
-    if (!nelPeriodo) {
-      // The first style tried names the refusal, unless a later one comes nearer.
-      if (trovata.esito == Esito::NelLuogoMai && trovata.data.annoComune == 0) {
-        trovata.stile = s.stile;
-        trovata.data.annoComune = comune;
+    if (s.ignoto) continue;
+    const AnniNelloStile anni = anniNelloStile(d.anno, d.mese, d.giorno, s.stile, luogo);
+    if (!anni.noti) {
+      Lettura l{Esito::PasquaIgnota, d};
+      l.stile = s.stile;
+      l.annoInCausa = anni.anno;
+      return l;
+    }
+    for (int i = 0; i < anni.quanti; ++i) {
+      const int comune = anni.anni[i];
+      const int chiave = dettaglio::chiave(comune, d.mese, d.giorno);
+      if (chiave < inizio || chiave > dettaglio::chiave(s.fino)) {
+        // The first style tried names the refusal, unless a later one comes nearer.
+        if (trovata.esito == Esito::NelLuogoMai && trovata.data.annoComune == 0) {
+          trovata.stile = s.stile;
+          trovata.data.annoComune = comune;
+        }
+        continue;
       }
-      continue;
-    }
-    if (trovata.esito == Esito::Data && trovata.data.annoComune != comune) {
-      Lettura ambigua{Esito::StileAmbiguo, trovata.data};
-      ambigua.stile = trovata.stile;
-      ambigua.altroStile = s.stile;
-      ambigua.altroAnno = comune;
-      return ambigua;
-    }
-    if (trovata.esito != Esito::Data) {
+      if (trovata.esito == Esito::Data) {
+        if (trovata.data.annoComune == comune) continue;
+        if (detto != comune && detto != trovata.data.annoComune) {
+          Lettura ambigua{Esito::StileAmbiguo, trovata.data};
+          ambigua.stile = trovata.stile;
+          ambigua.altroStile = s.stile;
+          ambigua.altroAnno = comune;
+          return ambigua;
+        }
+        doppia = true;
+        if (detto != comune) continue;
+      }
       trovata = {Esito::Data, d};
       trovata.data.annoComune = comune;
       trovata.stile = s.stile;
     }
   }
+  trovata.conAnnoComune = doppia;
   return trovata;
 }
 
@@ -140,36 +181,58 @@ Lettura valuta(const Enunciato& e, const Datazione& datazione) {
   const Luogo& luogo = *datazione.luogo;
   Stile stile = Stile::Comune;
   const bool senzaStile = !datazione.stile && luogo.soloComune();
+  // The common year the text states, which tells apart a day a style writes twice.
+  std::optional<int> detto;
+  if (!e.annoDoppio) detto = e.annoComune;
+  bool conAnnoComune = false;
   if (e.gemello && e.annoDelGemello) {
     // A year written once for both halves is the common one: the other count's writers
     // reckoned from 1 January.
     d.annoComune = d.anno;
     if (datazione.stile) stile = *datazione.stile;
-    d.anno = annoNelloStile(d.annoComune, d.mese, d.giorno, stile);
+    const std::optional<int> scritto =
+        annoScrittoNelloStile(d.annoComune, d.mese, d.giorno, stile, luogo);
+    if (!scritto) {
+      Lettura l{Esito::PasquaIgnota, d};
+      l.annoInCausa = d.annoComune;
+      return l;
+    }
+    d.anno = *scritto;
   } else if (datazione.stile) {
     stile = *datazione.stile;
-    const Anno anno = nelloStile(d, stile, fineDelloStile(stile, luogo));
+    const Anno anno = nelloStile(d, stile, fineDelloStile(stile, luogo), luogo, detto);
     d.annoComune = anno.comune;
+    if (anno.esito != Esito::Data) {
+      Lettura l{anno.esito, d};
+      l.stile = l.altroStile = stile;
+      l.altroAnno = anno.altro;
+      l.annoInCausa = anno.comune;
+      return l;
+    }
     if (!anno.inUso && !fuori(anno.comune)) {
       Lettura l{Esito::StileFinito, d};
       l.stile = stile;
       return l;
     }
+    conAnnoComune = anno.doppio;
   } else if (senzaStile) {
     d.annoComune = d.anno;
   } else {
-    const Lettura lettura = neiSuoiStili(d, luogo);
+    const Lettura lettura = neiSuoiStili(d, luogo, detto);
     if (lettura.esito != Esito::Data) return lettura;
     d = lettura.data;
     stile = lettura.stile;
+    conAnnoComune = lettura.conAnnoComune;
   }
   if (e.annoDoppio && senzaStile) {
-    // A double year read without a style says which one applies: any that gives its
-    // second year, in the years it was in use.
+    // A double year read without a style says which one applies: any whose year turns on
+    // a fixed day that gives its second year, in the years it was in use.
     for (const DatiStile& s : kStili) {
-      const Anno anno = nelloStile(e.data, s.stile, s.fine);
-      if (anno.comune == *e.annoComune && anno.inUso) {
-        d.annoComune = anno.comune;
+      if (mobile(s.stile)) continue;
+      const int comune = annoComune(e.data.anno, e.data.mese, e.data.giorno, s.stile);
+      if (comune == *e.annoComune &&
+          dettaglio::chiave(comune, e.data.mese, e.data.giorno) <= dettaglio::chiave(s.fine)) {
+        d.annoComune = comune;
         stile = s.stile;
         break;
       }
@@ -189,6 +252,7 @@ Lettura valuta(const Enunciato& e, const Datazione& datazione) {
   }
   Lettura lettura{Esito::Data, d};
   lettura.stile = stile;
+  lettura.conAnnoComune = conAnnoComune;
   if (e.annoComune && *e.annoComune != d.annoComune) {
     lettura.esito = e.annoDoppio ? Esito::DoppiaDiscorde : Esito::AnnoComuneSbagliato;
     lettura.annoComuneScritto = *e.annoComune;
@@ -236,7 +300,8 @@ namespace {
   int anno = d.anno;
   if (!luogo.soloComune()) {
     const auto stile = luogo.soloStile(d.anno);
-    if (!stile) return false;
+    // A year from Easter needs the place's Easter: judged whole.
+    if (!stile || mobile(*stile)) return false;
     anno = annoComune(d.anno, d.mese, d.giorno, *stile);
     if (anno > kUltimoAnnoStorico || anno < kPrimoAnnoStorico) return false;
     lettura.stile = *stile;

@@ -49,6 +49,22 @@ enum class Esito : unsigned char {
   NelLuogoMai,
   StileAmbiguo,
   DoppiaDiscorde,
+  // Dates by feast and the Easter style (feste.cpp, pasque.h):
+  //   FestaIgnota: a feast the table lacks. FestaFuoriUso: a feast before the year it was
+  //   instituted, or after the last it was kept on its day. NumeroFuori: a feria or a
+  //   Sunday's number the Church's count lacks. SenzaGiorno: "prima di", "dopo" a feast
+  //   with no weekday. PasquaIgnota: the place's Easter of the year is not known, or its
+  //   Church kept other feasts. FestaAmbigua, FestaMai: the written year has two such
+  //   days, or none. PasqualeMai: a day the written year of the Easter style lacks (a day
+  //   it has twice is StileAmbiguo, in the one style).
+  FestaIgnota,
+  FestaFuoriUso,
+  NumeroFuori,
+  SenzaGiorno,
+  PasquaIgnota,
+  FestaAmbigua,
+  FestaMai,
+  PasqualeMai,
 };
 
 struct Lettura {
@@ -80,6 +96,13 @@ struct Lettura {
   Giornata gemello{};
   // Every member but the first three is zero unless a form or a refusal sets it: a new
   // reading is cleared at once, a million times a second.
+  // A date by feast (feste.cpp): the feast, from 1 in kFeste, for the reason of a refusal;
+  // where a written year has two such days, the other. And whether the answer writes the
+  // common year where it is the written one: a day written so twice in the year (in the
+  // Easter style, or in two of a place's styles) is told apart by it.
+  unsigned char festa = 0;
+  Giornata altroGiorno{};
+  bool conAnnoComune = false;
 };
 
 // A date is no longer than this, blanks around it apart; a longer text is no date.

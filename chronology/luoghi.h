@@ -135,12 +135,16 @@ inline constexpr std::array kLuoghi = [] {
       {"ES", "Spagna", "", "in Spagna", kIta, kComune, {2, 3}, ""},
       {"PT", "Portogallo", "", "in Portogallo", kIta, kComune, {2, 3}, ""},
       {"PL", "Polonia", "", "in Polonia", kIta, kComune, {2, 3}, ""},
+      // The edict of Roussillon (art. 39 of the ordinance of January 1563, Easter style,
+      // confirmed at Roussillon on 9 August 1564) began the year on 1 January; the Parlement
+      // of Paris kept the Easter style to the end of 1566 (A. Giry, Manuel de diplomatique,
+      // 1894, p. 113; docs/calendari.md, "The Easter style").
       {"FR",
        "Francia",
        "",
        "in Francia",
        cambio({1582, 12, 9}, {1582, 12, 20}),
-       kComune,
+       finoAl(Pasquale, {1566, 12, 31}),
        {2, 3},
        ""},
       {"lorena",

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "citazione.h"
+#include "datafesta.h"
 #include "tabelle.h"
 
 namespace almanacco {
@@ -66,6 +67,7 @@ std::string salto(const Giornata& a, const Giornata& b) {
 std::string stiliChe(const DataScritta& d, int anno) {
   std::string testo;
   for (const DatiStile& s : kStili) {
+    if (mobile(s.stile)) continue;
     const int comune = annoComune(d.anno, d.mese, d.giorno, s.stile);
     if (comune != anno || dettaglio::chiave(comune, d.mese, d.giorno) > dettaglio::chiave(s.fine))
       continue;
@@ -181,8 +183,15 @@ std::string maiScritto(const Lettura& l, const Luogo& luogo) {
       ignoto = true;
       continue;
     }
-    testo += "nello " + nomeDelloStile(s.stile) + " (" + anniDello(luogo, i) + ") sarebbe del " +
-             numero(annoComune(l.data.anno, l.data.mese, l.data.giorno, s.stile));
+    const AnniNelloStile anni =
+        anniNelloStile(l.data.anno, l.data.mese, l.data.giorno, s.stile, luogo);
+    testo += "nello " + nomeDelloStile(s.stile) + " (" + anniDello(luogo, i) + ") ";
+    if (anni.quanti == 0) {
+      testo += "non ha questo giorno";
+      continue;
+    }
+    testo += "sarebbe del " + numero(anni.anni[0]);
+    if (anni.quanti == 2) testo += " o del " + numero(anni.anni[1]);
   }
   return ignoto ? testo + " (--stile lo sceglie)" : testo;
 }
@@ -240,6 +249,7 @@ std::string motivo(std::string_view ingresso, const Lettura& l, const Datazione&
     case Esito::NelLuogoMai:
       return maiScritto(l, luogo);
     case Esito::StileAmbiguo:
+      if (l.stile == l.altroStile) return pasqualeDoppia(l, luogo, !datazione.stile);
       return std::string(luogo.nel) + " il " + dataScritta(l.data) + " può essere del " +
              numero(l.data.annoComune) + " (" + nomeDelloStile(l.stile) + ") o del " +
              numero(l.altroAnno) + " (" + nomeDelloStile(l.altroStile) +
@@ -247,6 +257,16 @@ std::string motivo(std::string_view ingresso, const Lettura& l, const Datazione&
              " o --stile=" + std::string(datiStile(l.altroStile).nome);
     case Esito::DoppiaDiscorde:
       return doppiaDiscorde(l, luogo);
+    // Dates by feast and the Easter style.
+    case Esito::FestaIgnota:
+    case Esito::FestaFuoriUso:
+    case Esito::NumeroFuori:
+    case Esito::SenzaGiorno:
+    case Esito::PasquaIgnota:
+    case Esito::FestaAmbigua:
+    case Esito::FestaMai:
+    case Esito::PasqualeMai:
+      return motivoPerFesta(ingresso, l, datazione);
     case Esito::NonUnaData:
       break;
   }

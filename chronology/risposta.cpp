@@ -102,7 +102,7 @@ namespace {
   const DataScritta& d = lettura.data;
   if (lettura.annoDoppio) {
     qui = scriviAnno(scrivi(qui, "/"), d.annoComune);
-  } else if (d.annoComune != d.anno) {
+  } else if (d.annoComune != d.anno || lettura.conAnnoComune) {
     qui = scrivi(qui, " (");
     qui = scrivi(scriviAnno(qui, d.annoComune), ")");
   }
@@ -125,7 +125,8 @@ char* scriviRisposta(char* qui, const Lettura& lettura) {
                     2 <=
                 kRispostaMassima);
   qui = scriviAnno(scriviGiornoEMese(qui, d.giorno, d.mese), d.anno);
-  if (lettura.annoDoppio | lettura.conGemello | (d.annoComune != d.anno)) [[unlikely]]
+  if (lettura.annoDoppio | lettura.conGemello | lettura.conAnnoComune | (d.annoComune != d.anno))
+      [[unlikely]]
     return scriviAltro(qui, lettura);
   return kSettimanaEFine[lettura.settimana].copia(qui);
 }
@@ -149,7 +150,7 @@ void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
   riga = senzaSpaziPrima(riga);
   const std::string_view data = senzaSpazi(riga);
   const bool lunga = std::exchange(lunga_, false) || data.size() > kRigaMassima;
-  if (!lunga) riga = data;
+  riga = lunga ? riga.substr(0, kRigaMassima) : data;
   if (!lunga && riga.empty()) return;
   const Lettura lettura =
       lunga ? Lettura{Esito::TroppoLunga, {}} : leggiSenzaSpazi(riga, datazione_);

@@ -13,7 +13,16 @@
 // calendar is asked; the count of the days is the place's calendar's, whatever the style.
 namespace almanacco {
 
-enum class Stile : std::uint8_t { Comune, Natività, Fiorentino, Pisano, Veneto, Bizantino };
+enum class Stile : std::uint8_t {
+  Comune,
+  Natività,
+  Fiorentino,
+  Pisano,
+  Veneto,
+  Bizantino,
+  // From Easter, posticipato: the year's first day moves with Easter (pasque.h).
+  Pasquale,
+};
 
 struct DatiStile {
   Stile stile;
@@ -21,6 +30,7 @@ struct DatiStile {
   // The day the written year turns: "anticipato" when it turns before 1 January does (the
   // days from it to 31 December carry the next year's number), "posticipato" after it
   // (the days from 1 January up to it still carry the last one's), as Cappelli calls them.
+  // Month 0 for a year that turns on Easter, a day of its own each year.
   int meseInizio, giornoInizio;
   bool anticipato;
   // The last day it was written anywhere, a day of the common style; kPerSempre where the
@@ -32,7 +42,7 @@ struct DatiStile {
 
 // In the order --help lists them; the start days are those of the manuals of chronology,
 // the ends those of the laws that ended the styles (docs/calendari.md gives the sources).
-inline constexpr std::array<DatiStile, 6> kStili{{
+inline constexpr std::array<DatiStile, 7> kStili{{
     {Stile::Comune, "comune", "comune", 1, 1, false, kPerSempre, "1° gennaio: l'uso di oggi"},
     {Stile::Natività, "natività", "nativita", 12, 25, true, kPerSempre,
      "25 dicembre, anticipato: il più diffuso nell'Italia dei comuni"},
@@ -62,13 +72,28 @@ inline constexpr std::array<DatiStile, 6> kStili{{
      "1° marzo, posticipato: Venezia fino alla fine della Repubblica, il 12 maggio 1797"},
     {Stile::Bizantino, "bizantino", "bizantino", 9, 1, true, kPerSempre,
      "1° settembre, anticipato: l'Italia bizantina, la Russia dal 1492 al 1699"},
+    {Stile::Pasquale,
+     "pasquale",
+     "pasquale",
+     0,
+     0,
+     false,
+     {1575, 12, 31},
+     "Pasqua, posticipato: la Francia fino al 1566, le Fiandre fino al 1575"},
 }};
 
 constexpr const DatiStile& datiStile(Stile stile) {
   return kStili[static_cast<std::size_t>(stile)];
 }
 
-// The common year of a day written in the style's year `annoScritto`.
+// Whether the style's year turns on a day of its own each year (Easter): its common year
+// needs the place's Easter (pasque.h), not annoComune below.
+constexpr bool mobile(Stile stile) {
+  return datiStile(stile).meseInizio == 0;
+}
+
+// The common year of a day written in the style's year `annoScritto`, for a style whose
+// year turns on a fixed day.
 constexpr int annoComune(int annoScritto, int mese, int giorno, Stile stile) {
   const DatiStile& s = datiStile(stile);
   const bool dalPrimo = mese * 32 + giorno >= s.meseInizio * 32 + s.giornoInizio;
@@ -97,7 +122,7 @@ struct AltroNome {
   std::string_view nome;
   NomeDiStile stili;
 };
-inline constexpr std::array<AltroNome, 13> kAltriNomi{{
+inline constexpr std::array<AltroNome, 15> kAltriNomi{{
     {"circoncisione", {Stile::Comune, Stile::Comune}},
     {"moderno", {Stile::Comune, Stile::Comune}},
     {"a nativitate", {Stile::Natività, Stile::Natività}},
@@ -111,6 +136,8 @@ inline constexpr std::array<AltroNome, 13> kAltriNomi{{
     {"ab incarnatione", {Stile::Fiorentino, Stile::Pisano}},
     {"incarnazione", {Stile::Fiorentino, Stile::Pisano}},
     {"annunciazione", {Stile::Fiorentino, Stile::Pisano}},
+    {"pasqua", {Stile::Pasquale, Stile::Pasquale}},
+    {"francese", {Stile::Pasquale, Stile::Pasquale}},
 }};
 
 // The style that `nome` names, in any letter case, with or without accents, with or
@@ -119,7 +146,8 @@ std::optional<NomeDiStile> stileDi(std::string_view nome);
 // For a name that names no style, the names of styles nearest to it.
 std::vector<std::string_view> viciniDegliStili(std::string_view nome);
 
-static_assert(kStili[static_cast<std::size_t>(Stile::Bizantino)].stile == Stile::Bizantino);
+static_assert(kStili[static_cast<std::size_t>(Stile::Pasquale)].stile == Stile::Pasquale &&
+              mobile(Stile::Pasquale) && !mobile(Stile::Comune));
 // Benevento, 26 February 1266 of the common year, is 26 February 1265 in Florence; an
 // act of 1 October 1127 of Pisa's year is of 1126; Goldoni's birth, 25 February 1706
 // "more veneto", is of 1707.

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,7 @@
 
 #include "Elenchi.h"
 #include "Record.h"
+#include "annata.h"
 #include "citazione.h"
 #include "luoghi.h"
 #include "motivi.h"
@@ -132,6 +134,19 @@ int usoSbagliato(const std::string& perché, std::string_view dove = "per l'aiut
 
 constexpr std::string_view kElenco = "elenco";
 constexpr char kCalendario = 'c', kStileBreve = 's', kDoppia = 'd', kAiuto = 'h', kVersione = 'v';
+constexpr char kAnno = 'a';
+
+// The year --anno names: 1 to 9999, in figures; nothing for any other text.
+std::optional<int> annoDi(std::string_view testo) {
+  if (testo.empty() || testo.size() > 4) return std::nullopt;
+  int anno = 0;
+  for (const char c : testo) {
+    if (c < '0' || c > '9') return std::nullopt;
+    anno = anno * 10 + (c - '0');
+  }
+  if (anno < kPrimoAnnoStorico) return std::nullopt;
+  return anno;
+}
 
 bool èElenco(std::string_view nome) {
   return normalizzato(nome) == kElenco;
@@ -179,6 +194,7 @@ Comando rigaDiComando(int argc, char* argv[]) {
   static constexpr option kOpzioni[] = {{"calendario", required_argument, nullptr, kCalendario},
                                         {"stile", required_argument, nullptr, kStileBreve},
                                         {"doppia-data", no_argument, nullptr, kDoppia},
+                                        {"anno", required_argument, nullptr, kAnno},
                                         {"help", no_argument, nullptr, kAiuto},
                                         {"version", no_argument, nullptr, kVersione},
                                         {nullptr, 0, nullptr, 0}};
@@ -186,6 +202,8 @@ Comando rigaDiComando(int argc, char* argv[]) {
   Comando comando;
   // A place or a style as the user wrote it, to name it if another is given after it.
   std::string luogoScritto, stileScritto;
+  // The year whose elements --anno writes, before any date is answered.
+  std::optional<int> anno;
   // A list or the help is written by a terminal of its own, with its write errors.
   const auto scrivi = [&comando](std::string_view testo) {
     Terminale terminale({});
@@ -195,7 +213,7 @@ Comando rigaDiComando(int argc, char* argv[]) {
   };
   opterr = 0;  // the messages are the program's own
   optind = 1;
-  for (int opzione; (opzione = getopt_long(argc, argv, ":c:s:dhv", kOpzioni, nullptr)) != -1;) {
+  for (int opzione; (opzione = getopt_long(argc, argv, ":c:s:dhva:", kOpzioni, nullptr)) != -1;) {
     switch (opzione) {
       case kCalendario: {
         if (èElenco(optarg)) return scrivi(elencoDeiLuoghi());
@@ -247,6 +265,19 @@ Comando rigaDiComando(int argc, char* argv[]) {
       case kDoppia:
         datazione.doppia = true;
         break;
+      case kAnno: {
+        const std::optional<int> scritto = annoDi(optarg);
+        if (!scritto || (anno && *anno != *scritto)) {
+          comando.stato = usoSbagliato(
+              scritto ? std::string("due anni diversi per --anno")
+                      : std::string("anno non valido ")
+                            .append(citazione(optarg))
+                            .append(": --anno vuole un anno dall'1 al 9999, in cifre"));
+          return comando;
+        }
+        anno = scritto;
+        break;
+      }
       case kAiuto:
         return scrivi(aiuto());
       case kVersione:
@@ -272,7 +303,7 @@ Comando rigaDiComando(int argc, char* argv[]) {
         return comando;
     }
   }
-  if (optind >= argc) {
+  if (optind >= argc && !anno) {
     // The window reads no style and writes one date: only the calendar goes to it.
     if (datazione.stile)
       comando.stato = usoSbagliato(
@@ -283,6 +314,7 @@ Comando rigaDiComando(int argc, char* argv[]) {
     return comando;
   }
   Terminale terminale(datazione);
+  if (anno) terminale.testo(annata(*anno, datazione));
   for (int i = optind; i < argc && terminale.scritto(); ++i) {
     if (std::string_view{argv[i]} == "-")
       terminale.ingresso();

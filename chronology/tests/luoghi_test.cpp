@@ -15,11 +15,30 @@
 namespace almanacco::prova {
 namespace {
 
+// Easter as a month and a day, by Meeus's Julian rule or the anonymous Gregorian algorithm.
+std::pair<int, int> pasqua(int y, bool gregoriana) {
+  int h, l, m = 0;
+  if (gregoriana) {
+    const int a = y % 19, b = y / 100, c = y % 100, d = b / 4, e = b % 4;
+    const int f = (b + 8) / 25, g = (b - f + 1) / 3;
+    h = (19 * a + b - d - g + 15) % 30;
+    l = (32 + 2 * e + 2 * (c / 4) - h - c % 4) % 7;
+    m = (a + 11 * h + 22 * l) / 451;
+  } else {
+    h = (19 * (y % 19) + 15) % 30;
+    l = (2 * (y % 4) + 4 * (y % 7) - h + 34) % 7;
+  }
+  return {(h + l - 7 * m + 114) / 31, (h + l - 7 * m + 114) % 31 + 1};
+}
+
 // The year a style writes for a day of the common year, by the test's own rule: a style
 // that begins before 1 January gives the days from its first the next year's number, one
-// that begins after it gives the days before its first the last year's.
-int annoScritto(const Data& d, const DatiStile& s) {
-  const bool dalPrimo = std::tie(d.mese, d.giorno) >= std::tie(s.meseInizio, s.giornoInizio);
+// that begins after it gives the days before its first the last year's. The Easter style's
+// first day is the year's Easter, in the count of the day.
+int annoScritto(const Data& d, const DatiStile& s, bool gregoriana = false) {
+  const auto [mese, giorno] =
+      s.meseInizio == 0 ? pasqua(d.anno, gregoriana) : std::pair{s.meseInizio, s.giornoInizio};
+  const bool dalPrimo = std::tie(d.mese, d.giorno) >= std::tie(mese, giorno);
   if (s.anticipato) return d.anno + (dalPrimo ? 1 : 0);
   return d.anno - (dalPrimo ? 0 : 1);
 }
@@ -61,7 +80,11 @@ TEST(Luoghi, EachPlaceWritesEachStyleOnlyInItsYears) {
       const auto d = dataNelLuogo(tratti, n);
       if (!d) continue;
       const auto stile = stileNel(luogo, *d);
-      if (stile) scritte[{annoScritto(*d, datiStile(*stile)), d->mese, d->giorno}].push_back(n);
+      // A Gregorian date stands ten days or more behind the Julian one of the same name
+      // (Sweden's one behind).
+      const bool gregoriana = n < numeroGiuliano(d->anno, d->mese, d->giorno) - 1;
+      if (stile)
+        scritte[{annoScritto(*d, datiStile(*stile), gregoriana), d->mese, d->giorno}].push_back(n);
     }
     // The program answers exactly the dates written once, refuses as ambiguous those
     // written twice, and refuses any other.

@@ -1,0 +1,333 @@
+// Dates by feast, a documentary form: the day a dating by feast names in the year as
+// written, in the place's calendar, Easter and styles.
+#include <array>
+#include <utility>
+
+#include "datafesta.h"
+#include "enunciato.h"
+#include "feste.h"
+
+namespace almanacco {
+
+namespace festivi {
+
+namespace {
+
+using Esito = almanacco::Esito;
+
+// The first Sunday of Advent: the fourth before Christmas, from 27 November to
+// 3 December. Nothing where the place's calendar lacks that Christmas.
+std::optional<long> primaDiAvvento(int anno, const ContoDeiGiorni& conto) {
+  const Periodo* periodo = conto.periodo(anno, 12, 25);
+  if (!periodo) return std::nullopt;
+  const long natale = numeroDelGiorno(anno, 12, 25, periodo->computo);
+  const int indietro = (settimanaDelNumero(natale) + 1) % 7;
+  return natale - (indietro == 0 ? 7 : indietro) - 21;
+}
+
+// The day of the feast's row itself in the year.
+GiornoDellaFesta giornoBase(const Festa& festa, int anno, const Luogo& luogo) {
+  GiornoDellaFesta g;
+  if ((festa.dal != 0 && anno < festa.dal) || (festa.fino != 0 && anno > festa.fino)) {
+    g.esito = Esito::FestaFuoriUso;
+    return g;
+  }
+  // A Church that kept other feasts than Rome's kept none of these on their days.
+  if (const RigaPasqua* riga = rigaPer(anno, luogo); riga && riga->tipo == AltraPasqua::Ortodossa) {
+    g.esito = Esito::PasquaIgnota;
+    g.pasqua = pasquaDelLuogo(anno, luogo);
+    return g;
+  }
+  const ContoDeiGiorni& conto = luogo.conto;
+  switch (festa.base) {
+    case Base::Pasqua:
+      g.pasqua = pasquaDelLuogo(anno, luogo);
+      if (g.pasqua.esito != PasquaDelLuogo::Esito::Nota) {
+        g.esito = Esito::PasquaIgnota;
+        return g;
+      }
+      g.numero = g.pasqua.numero + festa.scarto;
+      g.computo = g.pasqua.computo;
+      return g;
+    case Base::Avvento:
+      if (const auto avvento = primaDiAvvento(anno, conto)) {
+        g.numero = *avvento + festa.scarto;
+        return g;
+      }
+      g.esito = Esito::Inesistente;
+      g.mancante = {anno, 12, 25};
+      return g;
+    case Base::Fissa:
+      break;
+  }
+  int giorno = festa.giorno;
+  const Periodo* periodo = conto.periodo(anno, festa.mese, giorno);
+  if (periodo && festa.bisesto && bisestile(anno, base(periodo->computo))) ++giorno;
+  if (!periodo || !esistevaNel(*periodo, anno, festa.mese, giorno, conto)) {
+    g.esito = Esito::Inesistente;
+    g.mancante = {anno, festa.mese, giorno};
+    return g;
+  }
+  g.numero = numeroDelGiorno(anno, festa.mese, giorno, periodo->computo);
+  g.computo = periodo->computo;
+  return g;
+}
+
+// The days from a day to the weekday sought, strictly after it (or before it, < 0).
+int finoAl(long numero, Giorno settimana, bool dopo) {
+  const int giorni = dopo ? (settimana - settimanaDelNumero(numero) + 7) % 7
+                          : (settimanaDelNumero(numero) - settimana + 7) % 7;
+  const int passi = giorni == 0 ? 7 : giorni;
+  return dopo ? passi : -passi;
+}
+
+}  // namespace
+
+GiornoDellaFesta giornoDellaFesta(int festa, int anno, const Luogo& luogo) {
+  return giornoBase(kFeste[static_cast<std::size_t>(festa)], anno, luogo);
+}
+
+GiornoDellaFesta giornoDellaFesta(const Formula& f, int anno, const Luogo& luogo) {
+  const Festa& festa = kFeste[static_cast<std::size_t>(f.festa)];
+  GiornoDellaFesta g = giornoBase(festa, anno, luogo);
+  if (g.esito != Esito::Data) return g;
+  // After a feast of several days is after its last.
+  const bool dopo = f.relazione == Relazione::Dopo || f.relazione == Relazione::Crastino ||
+                    f.relazione == Relazione::Ottava;
+  if (dopo) g.numero += festa.giorni - 1;
+  switch (f.relazione) {
+    case Relazione::Propria:
+      // A day of a feast of several: the one of the weekday stated, else the first.
+      for (int k = 1; k < festa.giorni && f.settimana; ++k)
+        if (settimanaDelNumero(g.numero + k) == *f.settimana) {
+          g.numero += k;
+          break;
+        }
+      g.numero += 7L * (f.numero > 1 ? f.numero - 1 : 0);
+      return g;
+    case Relazione::Vigilia:
+      --g.numero;
+      return g;
+    case Relazione::Crastino:
+      ++g.numero;
+      return g;
+    case Relazione::Ottava:
+      g.numero += 7;
+      return g;
+    case Relazione::Prima:
+      g.numero += finoAl(g.numero, *f.settimana, false);
+      return g;
+    case Relazione::Dopo:
+      break;
+  }
+  g.numero += finoAl(g.numero, *f.settimana, true) + 7L * (f.numero > 1 ? f.numero - 1 : 0);
+  if (f.numero <= 1 || festa.conta == Conta::Dopo) return g;
+  // The Sundays after Pentecost and Trinity run to Advent; those after Epiphany to
+  // Septuagesima.
+  long limite = 0;
+  if (festa.conta == Conta::DopoFinoAdAvvento) {
+    const auto avvento = primaDiAvvento(anno, luogo.conto);
+    if (!avvento) return g;
+    limite = *avvento;
+  } else {
+    const GiornoDellaFesta settuagesima =
+        giornoBase(kFeste[static_cast<std::size_t>(kSettuagesima)], anno, luogo);
+    if (settuagesima.esito != Esito::Data) return settuagesima;
+    limite = settuagesima.numero;
+  }
+  if (g.numero >= limite) {
+    const long prima = g.numero - 7L * (f.numero - 1);
+    g.esito = Esito::NumeroFuori;
+    g.domeniche = static_cast<int>((limite - 1 - prima) / 7 + 1);
+  }
+  return g;
+}
+
+}  // namespace festivi
+
+namespace lettura {
+
+namespace {
+
+using festivi::Formula;
+using festivi::GiornoDellaFesta;
+
+// A refusal of the text itself, before any year is asked.
+Lettura rifiuto(const Formula& f, Esito esito) {
+  Lettura l{esito, {0, 0, f.anno, f.anno}};
+  l.festa = static_cast<unsigned char>(f.festa + 1);
+  return l;
+}
+
+// Why no day of the written year is the one named: the first reason of the written
+// year's own feast, or of a feast next to it whose day is not known; not that a day is
+// of another written year, which is what most are.
+bool dice(const Lettura& l, int anno, int scritto) {
+  switch (l.esito) {
+    case Esito::FestaMai:
+    case Esito::AnnoComuneSbagliato:
+    case Esito::NelLuogoMai:
+    case Esito::PasqualeMai:
+    case Esito::StileAmbiguo:
+      return false;
+    case Esito::Inesistente:
+      return anno == scritto;
+    default:
+      return true;
+  }
+}
+
+// The date of the day in the place: in the count of the feast's own day, where the
+// place counted that date in it, as most are; else by the place's periods.
+std::optional<Giornata> nelLuogo(const GiornoDellaFesta& g, const ContoDeiGiorni& conto) {
+  if (g.computo != Computo::Svedese) {
+    const Giornata d = giornataDi(g.numero, g.computo);
+    const Periodo* p = conto.periodo(d.anno, d.mese, d.giorno);
+    if (p && p->computo == g.computo) return d;
+  }
+  return giornataNel(g.numero, conto);
+}
+
+}  // namespace
+
+std::optional<Lettura> comeScritto(const Giornata& g, const Datazione& datazione) {
+  for (const int anno : {g.anno, g.anno - 1, g.anno + 1}) {
+    if (anno < kPrimoAnnoStorico || anno > kUltimoAnnoStorico) continue;
+    Enunciato e;
+    e.data = {g.giorno, g.mese, anno, 0};
+    e.cifreAnno = 4;
+    e.annoComune = g.anno;
+    e.cifreAnnoComune = 4;
+    if (Lettura l = valuta(e, datazione); l.esito == Esito::Data) return l;
+  }
+  return std::nullopt;
+}
+
+std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazione) {
+  const std::optional<Formula> formula = festivi::analizza(testo);
+  if (!formula) return std::nullopt;
+  const Formula& f = *formula;
+  if (f.esito != Esito::Data) return rifiuto(f, f.esito);
+  // A year cut short, too long or outside the era is refused as a date's would be.
+  Enunciato e;
+  e.data = {1, 1, f.anno, 0};
+  e.cifreAnno = f.cifre;
+  const auto fuori = [](int anno, std::size_t cifre) {
+    return cifre < 3 || cifre > 4 || anno < kPrimoAnnoStorico || anno > kUltimoAnnoStorico;
+  };
+  if (fuori(f.anno, f.cifre)) return valuta(e, datazione);
+  if (f.annoComune && fuori(*f.annoComune, f.cifreComune)) {
+    e.annoComune = f.annoComune;
+    e.cifreAnnoComune = f.cifreComune;
+    return valuta(e, datazione);
+  }
+  if (f.relazione == festivi::Relazione::Propria || f.relazione == festivi::Relazione::Vigilia ||
+      f.relazione == festivi::Relazione::Crastino || f.relazione == festivi::Relazione::Ottava)
+    e.settimana = f.settimana;
+
+  const Luogo& luogo = *datazione.luogo;
+  const Festa& festa = kFeste[static_cast<std::size_t>(f.festa)];
+  const bool comune = !datazione.stile && luogo.soloComune();
+  // Where every year is the common one, the days of a feast of neither the first nor the
+  // last month of the year are of its own year: that year's feast is the one. (Any
+  // refusal is explained below.)
+  if (comune && (festa.base != Base::Fissa || (festa.mese > 1 && festa.mese < 12)) &&
+      (!f.annoComune || *f.annoComune == f.anno)) {
+    const GiornoDellaFesta g = festivi::giornoDellaFesta(f, f.anno, luogo);
+    const std::optional<Giornata> giorno =
+        g.esito == Esito::Data ? nelLuogo(g, luogo.conto) : std::nullopt;
+    if (giorno && giorno->anno == f.anno) {
+      e.data = {giorno->giorno, giorno->mese, f.anno, 0};
+      // A day the place's calendar has, of the common year written: its answer, without
+      // the judgement that a weekday stated or the other count's day would need.
+      Lettura l{Esito::Data, {giorno->giorno, giorno->mese, f.anno, f.anno}};
+      l.settimana = settimanaDelNumero(g.numero);
+      if (e.settimana || datazione.doppia) l = valuta(e, datazione);
+      l.festa = static_cast<unsigned char>(f.festa + 1);
+      return l;
+    }
+  }
+  // The feasts of the written year and of the two next to it: those whose day the place
+  // wrote in the written year. Where every year is the common one, a feast counted from
+  // Easter or Advent falls in its own year.
+  std::array<Lettura, 3> trovate{};
+  std::size_t quante = 0;
+  Lettura perché = rifiuto(f, Esito::FestaMai);
+  // The days of the feasts of the years next to the written one, to be named where none
+  // is of it.
+  std::array<Giornata, 3> altri{};
+  std::size_t quantiAltri = 0;
+  for (const int anno : {f.anno, f.anno - 1, f.anno + 1}) {
+    if (anno < kPrimoAnnoStorico || anno > kUltimoAnnoStorico) continue;
+    if (comune && festa.base != Base::Fissa && anno != f.anno) continue;
+    const GiornoDellaFesta g = festivi::giornoDellaFesta(f, anno, luogo);
+    Lettura l;
+    if (g.esito == Esito::Inesistente) {
+      // A feast whose day the place's calendar lacked: refused as that date.
+      Enunciato mancante;
+      mancante.data = {g.mancante.giorno, g.mancante.mese, g.mancante.anno, 0};
+      mancante.cifreAnno = 4;
+      l = valuta(mancante, {datazione.luogo, Stile::Comune, false});
+    } else if (g.esito != Esito::Data) {
+      l = rifiuto(f, g.esito);
+      l.annoInCausa = anno;
+    } else {
+      const std::optional<Giornata> giorno = nelLuogo(g, luogo.conto);
+      if (!giorno || (f.annoComune && giorno->anno != *f.annoComune)) continue;
+      if (comune && giorno->anno != f.anno) {
+        altri[quantiAltri++] = *giorno;
+        continue;
+      }
+      e.data = {giorno->giorno, giorno->mese, f.anno, 0};
+      e.annoComune = giorno->anno;
+      e.cifreAnnoComune = 4;
+      l = valuta(e, datazione);
+      if (l.esito == Esito::Data || l.esito == Esito::SettimanaSbagliata) {
+        l.festa = static_cast<unsigned char>(f.festa + 1);
+        trovate[quante++] = l;
+        continue;
+      }
+      altri[quantiAltri++] = *giorno;
+    }
+    if (perché.esito == Esito::FestaMai && dice(l, anno, f.anno)) perché = l;
+  }
+  // A stated weekday tells two days apart; two that both have it are refused.
+  std::size_t giuste = 0;
+  for (std::size_t i = 0; i < quante; ++i)
+    if (trovate[i].esito == Esito::Data) trovate[giuste++] = trovate[i];
+  if (giuste == 0 && quante > 0) return trovate[0];
+  if (giuste == 0) {
+    perché.festa = static_cast<unsigned char>(f.festa + 1);
+    if (perché.esito == Esito::FestaMai) {
+      // The nearest before the written year and after it, by the years they are written in.
+      Giornata prima{}, dopo{};
+      for (std::size_t i = 0; i < quantiAltri; ++i) {
+        const std::optional<Lettura> scritto = comeScritto(altri[i], datazione);
+        if (!scritto) continue;
+        const bool èPrima = scritto->data.anno < f.anno;
+        Giornata& v = èPrima ? prima : dopo;
+        const int chiave = dettaglio::chiave(altri[i]);
+        if (v.anno == 0 || (èPrima ? chiave > dettaglio::chiave(v) : chiave < dettaglio::chiave(v)))
+          v = altri[i];
+      }
+      perché.data = {prima.giorno, prima.mese, f.anno, prima.anno};
+      perché.altroGiorno = dopo;
+    }
+    return perché;
+  }
+  if (giuste == 1) return trovate[0];
+  // Both named in the order of time.
+  const auto chiave = [](const Lettura& l) {
+    return dettaglio::chiave(l.data.annoComune, l.data.mese, l.data.giorno);
+  };
+  if (chiave(trovate[1]) < chiave(trovate[0])) std::swap(trovate[0], trovate[1]);
+  Lettura doppia = trovate[0];
+  doppia.esito = Esito::FestaAmbigua;
+  const DataScritta& altra = trovate[1].data;
+  doppia.altroGiorno = {altra.annoComune, altra.mese, altra.giorno};
+  return doppia;
+}
+
+}  // namespace lettura
+
+}  // namespace almanacco
