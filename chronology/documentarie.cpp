@@ -54,9 +54,18 @@ std::optional<std::string> ripulito(std::string_view t) {
 
 }  // namespace
 
-std::optional<Lettura> formeDocumentarie(std::string_view testo, const Datazione& datazione) {
-  if (Enunciato e; doppiaData(testo, e)) return inDueCalendari(e, datazione);
-  if (const auto chiaro = ripulito(testo)) return leggiData(*chiaro, datazione);
+std::optional<Lettura> formeDocumentarie(std::string_view testo, const Datazione& datazione,
+                                         const Enunciato& base) {
+  if (Enunciato e = base; doppiaData(testo, e)) return inDueCalendari(e, datazione);
+  if (auto l = dataRomana(testo, datazione, base)) return l;
+  if (auto l = dataNotarile(testo, datazione, base)) return l;
+  if (auto l = conClausole(testo, datazione, base)) return l;
+  if (const auto chiaro = ripulito(testo)) {
+    Lettura l = leggiDa(senzaSpazi(*chiaro), datazione, base);
+    // Where the text was changed, a word is no longer where it was.
+    l.lunghezzaParola = 0;
+    return l;
+  }
   return std::nullopt;
 }
 

@@ -29,6 +29,11 @@ struct Enunciato {
   // 9999, whether it says before the first or after the last.
   std::optional<Computo> computoDelGemello;
   bool gemelloFuori = false, gemelloPrima = false;
+  // An indiction the text states (clausole.cpp), and the kind it names, if it names one.
+  std::optional<int> indizione;
+  std::optional<Indizione> tipoIndizione;
+  // Whether the clauses around the text were read off it already.
+  bool clausole = false;
 };
 
 // The parts of the fast forms, for the readers that build on them: a weekday before the
@@ -44,9 +49,23 @@ Lettura valuta(const Enunciato& e, const Datazione& datazione);
 
 // The documentary forms, each in a file of its own, tried in turn on a text the fast
 // reader finds no date in (a copy followed by 16 zeros): the first that reads it answers.
-std::optional<Lettura> formeDocumentarie(std::string_view testo, const Datazione& datazione);
+// `base` is what a form around the text already said of it (an indiction).
+std::optional<Lettura> formeDocumentarie(std::string_view testo, const Datazione& datazione,
+                                         const Enunciato& base);
+// The reader of a text without blanks around it, fast forms first, from `base`: for a
+// form that reads a date inside the text.
+Lettura leggiDa(std::string_view testo, const Datazione& datazione, const Enunciato& base);
 
 // Each form: whether the text is in it, and what it says.
 bool doppiaData(std::string_view testo, Enunciato& e);
+// Roman dating (romane.cpp), the entering and leaving month (notarili.cpp), and any form
+// with an indiction or a style of the year before or after it (clausole.cpp): what the
+// text says, or nothing where it is not in the form.
+std::optional<Lettura> dataRomana(std::string_view testo, const Datazione& datazione,
+                                  const Enunciato& base);
+std::optional<Lettura> dataNotarile(std::string_view testo, const Datazione& datazione,
+                                    const Enunciato& base);
+std::optional<Lettura> conClausole(std::string_view testo, const Datazione& datazione,
+                                   const Enunciato& base);
 
 }  // namespace almanacco::lettura

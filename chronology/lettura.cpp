@@ -258,6 +258,20 @@ Lettura valuta(const Enunciato& e, const Datazione& datazione) {
     lettura.settimanaScritta = *e.settimana;
     return lettura;
   }
+  if (e.indizione) {
+    // A stated indiction, checked as a weekday is, against the kind the text or the
+    // options name, or against every kind.
+    lettura.indizioneScritta = static_cast<std::uint8_t>(std::min(*e.indizione, 255));
+    lettura.tipoIndizione = e.tipoIndizione ? e.tipoIndizione : datazione.indizione;
+    if (*e.indizione < 1 || *e.indizione > 15) {
+      lettura.esito = Esito::IndizioneFuori;
+      return lettura;
+    }
+    if (!concorda(*e.indizione, d.annoComune, d.mese, d.giorno, lettura.tipoIndizione)) {
+      lettura.esito = Esito::IndizioneSbagliata;
+      return lettura;
+    }
+  }
   lettura.annoDoppio = e.annoDoppio && senzaStile;
   if (e.gemello || e.gemelloFuori || datazione.doppia) {
     lettura.computoGemello = altroComputo(periodo->computo);
@@ -276,8 +290,10 @@ Lettura valuta(const Enunciato& e, const Datazione& datazione) {
 
 }  // namespace lettura
 
-Lettura leggiSenzaSpazi(std::string_view testo, const Datazione& datazione) {
-  Enunciato e;
+namespace lettura {
+
+Lettura leggiDa(std::string_view testo, const Datazione& datazione, const Enunciato& base) {
+  Enunciato e = base;
   // ISO first, read by position: the form of dates by the million. Any other form is
   // read from a copy followed by zeros, which words are read 16 bytes at a time from.
   std::array<char, kDataMassima + 16> copia;
@@ -290,11 +306,18 @@ Lettura leggiSenzaSpazi(std::string_view testo, const Datazione& datazione) {
     std::memset(copia.data() + testo.size(), 0, 16);
     const std::string_view copiato{copia.data(), testo.size()};
     if (!forma(copiato, e)) {
-      if (auto altra = lettura::formeDocumentarie(copiato, datazione)) return *altra;
+      if (auto altra = formeDocumentarie(copiato, datazione, base)) return *altra;
       return {Esito::NonUnaData, {}};
     }
   }
-  return lettura::valuta(e, datazione);
+  return valuta(e, datazione);
+}
+
+}  // namespace lettura
+
+Lettura leggiSenzaSpazi(std::string_view testo, const Datazione& datazione) {
+  static constexpr lettura::Enunciato kNulla{};
+  return lettura::leggiDa(testo, datazione, kNulla);
 }
 
 Lettura leggiData(std::string_view testo, const Datazione& datazione) {

@@ -4,8 +4,10 @@
 #include <string>
 #include <string_view>
 
+#include "indizione.h"
 #include "luoghi.h"
 #include "regola.h"
+#include "romano.h"
 #include "stili.h"
 
 namespace almanacco {
@@ -18,6 +20,11 @@ struct Datazione {
   const Luogo* luogo = &kItaliaLuogo;
   std::optional<Stile> stile;
   bool doppia = false;
+  // The kind of indiction a stated one is checked against (the Roman: either of its two
+  // beginnings); without it, any kind. With `forme`, a date is answered with every form
+  // the program reads it in (forme.h).
+  std::optional<Indizione> indizione{};
+  bool forme = false;
 };
 
 // A date as a terminal or a document gives it. `anno` is the year as written;
@@ -35,6 +42,10 @@ struct DataScritta {
 //   StileFinito: a date in a style after its last year. NelLuogoMai: a place's styles give
 //   the written date no day of the years each was used in. StileAmbiguo: two of them do.
 //   DoppiaDiscorde: the two halves of a double date are not one day.
+//   The documentary forms' own: ContoFuori, a Roman or notarial count outside its stretch
+//   of the month; MeseSconosciuto, a word where such a form wants a month, which names
+//   none; IndizioneFuori, an indiction other than I to XV; IndizioneSbagliata, one the day
+//   has in no kind asked.
 enum class Esito : unsigned char {
   Data,
   NonUnaData,
@@ -48,6 +59,11 @@ enum class Esito : unsigned char {
   NelLuogoMai,
   StileAmbiguo,
   DoppiaDiscorde,
+  // The documentary forms (romane.cpp, notarili.cpp, clausole.cpp).
+  ContoFuori,
+  MeseSconosciuto,
+  IndizioneFuori,
+  IndizioneSbagliata,
 };
 
 struct Lettura {
@@ -75,6 +91,13 @@ struct Lettura {
   int annoInCausa = 0;
   unsigned char cifreInCausa = 0;
   bool inParentesi = false;
+  // The documentary forms: a count refused and the days of its month; where the word
+  // that names no month is in the text; the indiction stated, and the kind it was
+  // checked against (none for any).
+  Conto conto{};
+  std::uint8_t giorniDelMese = 0, indizioneScritta = 0;
+  std::uint16_t parola = 0, lunghezzaParola = 0;
+  std::optional<Indizione> tipoIndizione{};
 };
 
 // A date is no longer than this, blanks around it apart; a longer text is no date.

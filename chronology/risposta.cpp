@@ -7,6 +7,7 @@
 #include <cstring>
 #include <utility>
 
+#include "forme.h"
 #include "regola.h"
 #include "tabelle.h"
 
@@ -125,7 +126,10 @@ void aggiungiRisposta(std::string& risposte, const Lettura& lettura) {
 
 Lettura rispondi(std::string_view testo, std::string& risposte, const Datazione& datazione) {
   const Lettura lettura = leggiData(testo, datazione);
-  if (lettura.esito == Esito::Data) aggiungiRisposta(risposte, lettura);
+  if (lettura.esito == Esito::Data && datazione.forme)
+    aggiungiForme(risposte, lettura, datazione);
+  else if (lettura.esito == Esito::Data)
+    aggiungiRisposta(risposte, lettura);
   return lettura;
 }
 
@@ -141,6 +145,11 @@ void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
   if (!lunga && riga.empty()) return;
   const Lettura lettura =
       lunga ? Lettura{Esito::NonUnaData, {}} : leggiSenzaSpazi(riga, datazione_);
+  if (lettura.esito == Esito::Data && datazione_.forme) {
+    consegna(risposte);
+    aggiungiForme(risposte, lettura, datazione_);
+    return;
+  }
   if (lettura.esito == Esito::Data) {
     if (pronte_.size() - quante_ < kRispostaMassima) consegna(risposte);
     quante_ = static_cast<std::size_t>(scriviRisposta(pronte_.data() + quante_, lettura) -

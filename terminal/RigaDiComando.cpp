@@ -114,6 +114,7 @@ int usoSbagliato(const std::string& perché, std::string_view dove = "per l'aiut
 
 constexpr std::string_view kElenco = "elenco";
 constexpr char kCalendario = 'c', kStileBreve = 's', kDoppia = 'd', kAiuto = 'h', kVersione = 'v';
+constexpr char kIndizione = 'i', kForme = 'f';
 
 bool èElenco(std::string_view nome) {
   return normalizzato(nome) == kElenco;
@@ -161,13 +162,15 @@ Comando rigaDiComando(int argc, char* argv[]) {
   static constexpr option kOpzioni[] = {{"calendario", required_argument, nullptr, kCalendario},
                                         {"stile", required_argument, nullptr, kStileBreve},
                                         {"doppia-data", no_argument, nullptr, kDoppia},
+                                        {"indizione", required_argument, nullptr, kIndizione},
+                                        {"forme", no_argument, nullptr, kForme},
                                         {"help", no_argument, nullptr, kAiuto},
                                         {"version", no_argument, nullptr, kVersione},
                                         {nullptr, 0, nullptr, 0}};
   Datazione datazione;
   Comando comando;
   // A place or a style as the user wrote it, to name it if another is given after it.
-  std::string luogoScritto, stileScritto;
+  std::string luogoScritto, stileScritto, indizioneScritta;
   // A list or the help is written by a terminal of its own, with its write errors.
   const auto scrivi = [&comando](std::string_view testo) {
     Terminale terminale({});
@@ -177,7 +180,7 @@ Comando rigaDiComando(int argc, char* argv[]) {
   };
   opterr = 0;  // the messages are the program's own
   optind = 1;
-  for (int opzione; (opzione = getopt_long(argc, argv, ":c:s:dhv", kOpzioni, nullptr)) != -1;) {
+  for (int opzione; (opzione = getopt_long(argc, argv, ":c:s:di:fhv", kOpzioni, nullptr)) != -1;) {
     switch (opzione) {
       case kCalendario: {
         if (èElenco(optarg)) return scrivi(elencoDeiLuoghi());
@@ -229,6 +232,27 @@ Comando rigaDiComando(int argc, char* argv[]) {
       case kDoppia:
         datazione.doppia = true;
         break;
+      case kIndizione: {
+        if (èElenco(optarg)) return scrivi(elencoDelleIndizioni());
+        const auto tipo = indizioneDi(optarg);
+        if (!tipo) {
+          comando.stato = usoSbagliato(
+              "indizione sconosciuta " + citazione(optarg) + forse(viciniDelleIndizioni(optarg)),
+              "per l'elenco: lunario --indizione=elenco");
+          return comando;
+        }
+        if (datazione.indizione && *datazione.indizione != *tipo) {
+          comando.stato = usoSbagliato("due indizioni diverse: " + citazione(indizioneScritta) +
+                                       " e " + citazione(optarg));
+          return comando;
+        }
+        datazione.indizione = tipo;
+        indizioneScritta = optarg;
+        break;
+      }
+      case kForme:
+        datazione.forme = true;
+        break;
       case kAiuto:
         return scrivi(aiuto());
       case kVersione:
@@ -242,7 +266,8 @@ Comando rigaDiComando(int argc, char* argv[]) {
         // A long option the program lacks, or one of its own given an argument
         // (--help=x): getopt has moved past the word, which is named whole. Otherwise a
         // letter the program lacks, inside a word of letters.
-        if (optopt == 0 || optopt == kAiuto || optopt == kVersione || optopt == kDoppia) {
+        if (optopt == 0 || optopt == kAiuto || optopt == kVersione || optopt == kDoppia ||
+            optopt == kForme) {
           const std::string nome = citazione(argv[optind - 1]);
           comando.stato =
               usoSbagliato(optopt == 0 ? "opzione sconosciuta " + nome
@@ -262,6 +287,9 @@ Comando rigaDiComando(int argc, char* argv[]) {
     else if (datazione.doppia)
       comando.stato = usoSbagliato(
           "--doppia-data vale solo per le date del terminale: la finestra scrive un giorno solo");
+    else if (datazione.indizione || datazione.forme)
+      comando.stato = usoSbagliato(std::string(datazione.forme ? "--forme" : "--indizione") +
+                                   " vale solo per le date del terminale");
     return comando;
   }
   Terminale terminale(datazione);

@@ -1,0 +1,122 @@
+// What a date in any form may carry before or after it: an indiction ("1 marzo 1300,
+// indizione XIII", "indictione sexta, 29 dicembre 1217"), checked as a stated weekday is;
+// and after it, the style its year is written in ("25 febbraio 1706 more veneto",
+// "29 Dicembre 1218 (1217): Venerdì, stile natività"), which reads that date as --stile
+// would.
+#include <array>
+#include <cstring>
+
+#include "cornice.h"
+#include "nomi.h"
+
+namespace almanacco::lettura {
+
+using namespace parole;
+
+namespace {
+
+// Where a word begins: the text's start, or after a blank or a comma.
+bool inizioDiParola(std::string_view t, std::size_t i) {
+  return i == 0 || vuoto(t[i - 1]) || t[i - 1] == ',';
+}
+
+// The text before a clause that begins at `i`, without the blanks and the comma between.
+std::string_view primaDi(std::string_view t, std::size_t i) {
+  std::string_view prima = senzaSpazi(t.substr(0, i));
+  if (!prima.empty() && prima.back() == ',') prima = senzaSpazi(prima.substr(0, prima.size() - 1));
+  return prima;
+}
+
+// An indiction that ends the text: where it begins, or the text's size for none.
+std::size_t indizioneInFondo(std::string_view t, Enunciato& e) {
+  for (std::size_t i = 1; i < t.size(); ++i) {
+    if (!inizioDiParola(t, i) || !lettera(t[i])) continue;
+    Cursore c{t, i};
+    Enunciato prova = e;
+    if (clausolaIndizione(c, prova) && c.i == t.size()) {
+      e = prova;
+      return i;
+    }
+  }
+  return t.size();
+}
+
+// A style that ends the text, named as a document or an editor names it: "stile" and its
+// name ("stile natività", "stile della Natività"), or a formula of more than one word
+// ("more veneto", "m.v.", "a nativitate", "secundum cursum Pisanorum"). The longest that
+// names one style.
+std::optional<Stile> stileInFondo(std::string_view t, std::size_t& dove) {
+  constexpr std::size_t kPiùLungo = 40;
+  for (std::size_t i = t.size() > kPiùLungo ? t.size() - kPiùLungo : 1; i < t.size(); ++i) {
+    if (!inizioDiParola(t, i) || !lettera(t[i])) continue;
+    const std::string_view nome = t.substr(i);
+    const std::string forma = normalizzato(nome);
+    if (!forma.starts_with("stile-") && forma.find('-') == std::string::npos) continue;
+    const auto stile = stileDi(nome);
+    if (!stile || stile->ambiguo()) continue;
+    dove = i;
+    return stile->stile;
+  }
+  return std::nullopt;
+}
+
+// A piece of the text followed by zeros, as the readers of words want it; a piece of
+// itself put back in it is moved where it belongs.
+class Copia {
+ public:
+  explicit Copia(std::string_view t) { metti(t); }
+  void metti(std::string_view t) {
+    std::memmove(byte_.data(), t.data(), t.size());
+    std::memset(byte_.data() + t.size(), 0, 16);
+    n_ = t.size();
+  }
+  std::string_view testo() const { return {byte_.data(), n_}; }
+
+ private:
+  std::array<char, kDataMassima + 16> byte_;
+  std::size_t n_ = 0;
+};
+
+}  // namespace
+
+std::optional<Lettura> conClausole(std::string_view testo, const Datazione& datazione,
+                                   const Enunciato& base) {
+  if (base.clausole) return std::nullopt;
+  Enunciato e = base;
+  e.clausole = true;
+  Datazione dello = datazione;
+  Copia resto(testo);
+  // At the end, in either order: the indiction and the style.
+  for (int volta = 0; volta < 2; ++volta) {
+    if (!e.indizione)
+      if (const std::size_t i = indizioneInFondo(resto.testo(), e); i < resto.testo().size()) {
+        resto.metti(primaDi(resto.testo(), i));
+        continue;
+      }
+    std::size_t dove = 0;
+    if (dello.stile == datazione.stile)
+      if (const auto stile = stileInFondo(resto.testo(), dove)) {
+        dello.stile = stile;
+        resto.metti(primaDi(resto.testo(), dove));
+      }
+  }
+  // At the start, an indiction, with a comma or blanks after it.
+  std::size_t inizio = 0;
+  if (!e.indizione) {
+    Cursore c{resto.testo()};
+    if (clausolaIndizione(c, e)) {
+      const bool vuoti = c.vuoti();
+      if (!c.salta(',') && !vuoti) return std::nullopt;
+      c.vuoti();
+      inizio = c.i;
+    }
+  }
+  const std::string_view letto = resto.testo().substr(inizio);
+  if (letto.size() == testo.size() || letto.empty()) return std::nullopt;
+  Lettura l = leggiDa(letto, dello, e);
+  // A word that names no month is named where it is in the whole text.
+  if (l.esito == Esito::MeseSconosciuto) l.parola = static_cast<std::uint16_t>(l.parola + inizio);
+  return l;
+}
+
+}  // namespace almanacco::lettura
