@@ -3,6 +3,7 @@
 // and after it, the style its year is written in ("25 febbraio 1706 more veneto",
 // "29 Dicembre 1218 (1217): Venerdì, stile natività"), which reads that date as --stile
 // would.
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -41,6 +42,18 @@ std::size_t indizioneInFondo(std::string_view t, Enunciato& e) {
   return t.size();
 }
 
+// The first words of the names a style is written after a date with: "stile", and those
+// of the formulas of more than one word ("more veneto", "m.v.", "a nativitate").
+inline constexpr auto kPrimeParole = [] {
+  std::array<Chiave, kAltriNomi.size() + 1> parole{*chiave("stile")};
+  std::size_t n = 1;
+  for (const AltroNome& a : kAltriNomi) {
+    const std::size_t fine = a.nome.find_first_of(" .");
+    if (fine != std::string_view::npos) parole[n++] = *chiave(a.nome.substr(0, fine));
+  }
+  return parole;
+}();
+
 // A style that ends the text, named as a document or an editor names it: "stile" and its
 // name ("stile natività", "stile della Natività"), or a formula of more than one word
 // ("more veneto", "m.v.", "a nativitate", "secundum cursum Pisanorum"). The longest that
@@ -49,6 +62,11 @@ std::optional<Stile> stileInFondo(std::string_view t, std::size_t& dove) {
   constexpr std::size_t kPiùLungo = 40;
   for (std::size_t i = t.size() > kPiùLungo ? t.size() - kPiùLungo : 1; i < t.size(); ++i) {
     if (!inizioDiParola(t, i) || !lettera(t[i])) continue;
+    Cursore c{t, i};
+    const auto parola = c.parola();
+    if (!parola ||
+        std::find(kPrimeParole.begin(), kPrimeParole.end(), *parola) == kPrimeParole.end())
+      continue;
     const std::string_view nome = t.substr(i);
     const std::string forma = normalizzato(nome);
     if (!forma.starts_with("stile-") && forma.find('-') == std::string::npos) continue;

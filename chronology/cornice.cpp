@@ -59,8 +59,9 @@ bool separa(Cursore& c) {
 }
 
 // A year, as figures (any number of them: the judgement names one cut short) or as a
-// Roman numeral of 100 and more ("MCCCXVI"), after "anno" or "anno domini" if the text
-// says so. `intero`: where figures could also be a count, only three or four are a year.
+// Roman numeral ("MCCCXVI"), after "anno" or "anno domini" if the text says so; without
+// them, a numeral from 1000 up only, as short Latin words ("di") are numerals too. `intero`: where
+// figures could also be a count, only three or four are a year.
 bool anno(Cursore& c, Enunciato& e, bool intero) {
   const std::size_t da = c.i;
   const bool detto = salta(c, Parola::Anno);
@@ -73,7 +74,7 @@ bool anno(Cursore& c, Enunciato& e, bool intero) {
   if (cifra(c.ora())) {
     cifre = c.cifre(valore);
     if (intero && !detto && cifre < 3) cifre = 0;
-  } else if (const int romano = romanoFinoA(c, 9999); romano >= 100) {
+  } else if (const int romano = romanoFinoA(c, 9999); romano >= (detto ? 100 : 1000)) {
     valore = romano;
     cifre = 4;
   }

@@ -11,17 +11,22 @@ namespace almanacco {
 
 namespace {
 
-// A reading of the text that gives a day: how it was read and what it gives.
+// A way of reading the text again: the options, how a sentence names it ("nello stile
+// natività", "--stile=natività"), and the style or kind it tries, by which readings of the
+// same day are named together.
 struct Prova {
   Datazione datazione;
-  std::string dove, opzioni;  // "nello stile natività", "--stile=natività"
+  std::string dove, opzioni;
+  std::string_view nome;
+  bool indizione = false;
 };
 
+// A day some readings give: the first of them, and the names of the others of its kind.
 struct Trovata {
   Lettura lettura;
   Computo computo;
   const Prova* prima;
-  std::vector<std::string_view> altriStili;  // the other styles that give the same day
+  std::vector<std::string_view> altri;
 };
 
 std::string giornoInParole(const Lettura& l) {
@@ -30,24 +35,16 @@ std::string giornoInParole(const Lettura& l) {
   return giorno + " " + inParole({l.data.annoComune, l.data.mese, l.data.giorno});
 }
 
-std::string_view nomeDi(Stile s) {
-  return datiStile(s).nome;
-}
-
-}  // namespace
-
-std::string letturaCheTorna(std::string_view testo, const Lettura& rifiutata,
-                            const Datazione& datazione) {
-  const bool daRileggere =
-      rifiutata.esito == Esito::SettimanaSbagliata || rifiutata.esito == Esito::IndizioneSbagliata;
-  if (!daRileggere || rifiutata.data.annoComune == 0) return {};
+// The ways to read the text again, in the order an editor tries them.
+std::vector<Prova> prove(const Lettura& rifiutata, const Datazione& datazione) {
   std::vector<Prova> prove;
   // Each other style, in the place's calendar.
   for (const DatiStile& s : kStili) {
     if (s.stile == rifiutata.stile) continue;
     Datazione d = datazione;
     d.stile = s.stile;
-    prove.push_back({d, "nello stile " + std::string(s.nome), "--stile=" + std::string(s.nome)});
+    prove.push_back(
+        {d, "nello stile " + std::string(s.nome), "--stile=" + std::string(s.nome), s.nome});
   }
   // The other count, in every style: Old Style read as New, or New as Old.
   const DataScritta& r = rifiutata.data;
@@ -59,61 +56,75 @@ std::string letturaCheTorna(std::string_view testo, const Lettura& rifiutata,
       Datazione d = datazione;
       d.luogo = luogo;
       d.stile = s.stile;
-      const bool conStile = s.stile != Stile::Comune || datazione.stile;
-      prove.push_back({d,
-                       "nel calendario " + std::string(codice) +
-                           (conStile ? " e nello stile " + std::string(s.nome) : std::string()),
-                       "--calendario=" + std::string(codice) +
-                           (conStile ? " --stile=" + std::string(s.nome) : std::string())});
+      std::string dove = std::string("nel calendario ").append(codice);
+      std::string opzioni = std::string("--calendario=").append(codice);
+      if (s.stile != Stile::Comune || datazione.stile) {
+        dove.append(" e nello stile ").append(s.nome);
+        opzioni.append(" --stile=").append(s.nome);
+      }
+      prove.push_back({d, dove, opzioni, s.nome});
     }
   }
-  // The other kinds of indiction, where one was asked.
+  // The other kinds of indiction, where one was asked (the Roman for both of its own).
   if (rifiutata.esito == Esito::IndizioneSbagliata && datazione.indizione)
     for (const DatiIndizione& k : kIndizioni) {
       if (ammessa(k.tipo, datazione.indizione) || k.tipo == Indizione::RomanaNatale) continue;
       Datazione d = datazione;
       d.indizione = k.tipo;
-      prove.push_back(
-          {d, "con l'indizione " + std::string(k.nome), "--indizione=" + std::string(k.nome)});
+      prove.push_back({d, "con l'indizione " + std::string(k.nome),
+                       "--indizione=" + std::string(k.nome), k.nome, true});
     }
+  return prove;
+}
 
+}  // namespace
+
+std::string letturaCheTorna(std::string_view testo, const Lettura& rifiutata,
+                            const Datazione& datazione) {
+  const bool daRileggere =
+      rifiutata.esito == Esito::SettimanaSbagliata || rifiutata.esito == Esito::IndizioneSbagliata;
+  if (!daRileggere || rifiutata.data.annoComune == 0) return {};
+  const std::vector<Prova> tutte = prove(rifiutata, datazione);
   std::vector<Trovata> trovate;
-  for (const Prova& p : prove) {
+  for (const Prova& p : tutte) {
     const Lettura l = leggiData(testo, p.datazione);
     if (l.esito != Esito::Data) continue;
-    const Computo computo =
-        p.datazione.luogo->conto.computo(l.data.annoComune, l.data.mese, l.data.giorno)
-            .value_or(Computo::Gregoriano);
+    const DataScritta& d = l.data;
+    const Computo computo = p.datazione.luogo->conto.computo(d.annoComune, d.mese, d.giorno)
+                                .value_or(Computo::Gregoriano);
     // No document was dated by the Gregorian count before its first day.
     if (computo == Computo::Gregoriano &&
-        dettaglio::chiave(l.data.annoComune, l.data.mese, l.data.giorno) <
-            dettaglio::chiave(kItalia[1].primo))
+        dettaglio::chiave(d.annoComune, d.mese, d.giorno) < dettaglio::chiave(kItalia[1].primo))
       continue;
-    bool stesso = false;
+    // The same day read in another way of the same kind is named with the first.
+    Trovata* stessa = nullptr;
     for (Trovata& t : trovate) {
       const DataScritta& a = t.lettura.data;
-      if (t.computo != computo || a.annoComune != l.data.annoComune || a.mese != l.data.mese ||
-          a.giorno != l.data.giorno)
-        continue;
-      // The same day in another style of the same count: named after the first.
-      if (p.datazione.luogo == t.prima->datazione.luogo && p.datazione.stile)
-        t.altriStili.push_back(nomeDi(*p.datazione.stile));
-      stesso = true;
-      break;
+      if (t.computo == computo && a.annoComune == d.annoComune && a.mese == d.mese &&
+          a.giorno == d.giorno)
+        stessa = &t;
     }
-    if (!stesso) trovate.push_back({l, computo, &p, {}});
+    if (!stessa) {
+      trovate.push_back({l, computo, &p, {}});
+    } else if (stessa->prima->indizione == p.indizione &&
+               stessa->prima->datazione.luogo == p.datazione.luogo) {
+      stessa->altri.push_back(p.nome);
+    }
   }
-  std::string testoTrovate;
+  std::string detto;
   for (const Trovata& t : trovate) {
-    testoTrovate +=
-        "; " + t.prima->dove + " è " + giornoInParole(t.lettura) + " (" + t.prima->opzioni + ")";
-    const auto& altri = t.altriStili;
-    if (!altri.empty())
-      testoTrovate += altri.size() == 1 ? ", e così nello stile " : ", e così negli stili ";
+    detto.append("; ").append(t.prima->dove).append(" è ").append(giornoInParole(t.lettura));
+    detto.append(" (").append(t.prima->opzioni).append(")");
+    const auto& altri = t.altri;
+    if (altri.empty()) continue;
+    const bool indizioni = t.prima->indizione;
+    detto += altri.size() == 1
+                 ? (indizioni ? ", e così con l'indizione " : ", e così nello stile ")
+                 : (indizioni ? ", e così con le indizioni " : ", e così negli stili ");
     for (std::size_t i = 0; i < altri.size(); ++i)
-      testoTrovate += (i == 0 ? "" : i + 1 == altri.size() ? " e " : ", ") + std::string(altri[i]);
+      detto.append(i == 0 ? "" : i + 1 == altri.size() ? " e " : ", ").append(altri[i]);
   }
-  return testoTrovate;
+  return detto;
 }
 
 }  // namespace almanacco
