@@ -30,13 +30,14 @@ std::string_view primaDi(std::string_view t, std::size_t i) {
 
 // An indiction that ends the text: where it begins, or the text's size for none.
 std::size_t indizioneInFondo(std::string_view t, Enunciato& e) {
-  for (std::size_t i = 1; i < t.size(); ++i) {
-    if (!inizioDiParola(t, i) || !lettera(t[i])) continue;
-    Cursore c{t, i};
+  const Gettoni g(t);
+  for (std::size_t k = 1; k < g.quanti(); ++k) {
+    if (!g[k].è(latino::Parola::Indizione)) continue;
+    Passo p{g, k};
     Enunciato prova = e;
-    if (clausolaIndizione(c, prova) && c.i == t.size()) {
+    if (clausolaIndizione(p, prova) && p.finito()) {
       e = prova;
-      return i;
+      return g[k].inizio;
     }
   }
   return t.size();
@@ -118,15 +119,14 @@ std::optional<Lettura> conClausole(std::string_view testo, const Datazione& data
         resto.metti(primaDi(resto.testo(), dove));
       }
   }
-  // At the start, an indiction, with a comma or blanks after it.
+  // At the start, an indiction.
   std::size_t inizio = 0;
   if (!e.indizione) {
-    Cursore c{resto.testo()};
-    if (clausolaIndizione(c, e)) {
-      const bool vuoti = c.vuoti();
-      if (!c.salta(',') && !vuoti) return std::nullopt;
-      c.vuoti();
-      inizio = c.i;
+    const Gettoni g(resto.testo());
+    Passo p{g};
+    if (clausolaIndizione(p, e)) {
+      p.salta(',');
+      inizio = p.finito() ? resto.testo().size() : g[p.i].inizio;
     }
   }
   const std::string_view letto = resto.testo().substr(inizio);

@@ -4,239 +4,259 @@
 // judgement of the day a count names in the year it is of.
 #include "cornice.h"
 
-#include <bit>
+#include <algorithm>
 
 namespace almanacco::lettura {
 
 using namespace parole;
 using latino::Parola;
 using latino::Specie;
+using Tipo = Gettone::Tipo;
 
-Voce voce(const Cursore& c) {
-  Cursore avanti = c;
-  const auto k = avanti.parola();
-  if (!k) return {Specie::Nessuna, 0, avanti.i};
-  const auto& p = latino::kLessico.cerca(*k);
-  return {p.specie, p.valore, avanti.i};
+Gettoni::Gettoni(std::string_view testo) : testo_(testo) {
+  // Read by hand rather than by a Cursore: a line of a notarial form is mostly its tokens.
+  const char* t = testo.data();
+  std::size_t i = 0;
+  while (true) {
+    while (vuoto(t[i])) ++i;
+    if (i >= testo.size()) break;
+    if (n_ == kMassimo) {
+      n_ = 0;  // more than a date has: no form's
+      break;
+    }
+    // Each token is made whole, then written once.
+    Gettone g{};
+    g.inizio = static_cast<std::uint16_t>(i);
+    if (cifra(t[i])) {
+      g.tipo = Tipo::Cifre;
+      Cursore c{testo, i};
+      g.cifre = static_cast<std::uint8_t>(std::min<std::size_t>(c.cifre(g.numero), 255));
+      i = c.i;
+    } else if (lettera(t[i])) {
+      g.tipo = Tipo::Parola;
+      // A word of 16 bytes or more is no name and no numeral.
+      Chiave k;
+      if (leggiParolaSeguita(t, i, k)) {
+        const latino::Significato voce = latino::kLessico.cerca(k);
+        g.specie = voce.specie;
+        g.valore = voce.valore;
+        // A numeral past the lexicon's: a year ("MCCCXVI"), a count far out of its stretch.
+        if (voce.specie == Specie::Romano)
+          g.romano = voce.valore;
+        else if (voce.specie == Specie::Nessuna)
+          g.romano = static_cast<std::uint16_t>(latino::numeroRomano(k));
+      }
+      g.fine = static_cast<std::uint16_t>(i);
+      g.punto = t[i] == '.';
+      i += g.punto ? 1 : 0;
+      g_[n_++] = g;
+      continue;
+    } else {
+      g.tipo = Tipo::Segno;
+      g.segno = t[i++];
+    }
+    g.fine = static_cast<std::uint16_t>(i);
+    g_[n_++] = g;
+  }
+  g_[n_] = g_[n_ + 1] = g_[n_ + 2] = Gettone{};
 }
 
-bool salta(Cursore& c, Parola p) {
-  if (!lettera(c.ora())) return false;
-  const Voce v = voce(c);
-  if (!v.è(p)) return false;
-  c.i = v.fine;
-  return true;
+std::optional<int> numero(Passo& p) {
+  const Gettone& g = p.ora();
+  if (g.tipo == Tipo::Cifre) {
+    if (g.cifre > 2) return std::nullopt;
+    ++p.i;
+    return g.numero;
+  }
+  if (const int r = g.romano; r > 0 && r <= 99) {
+    ++p.i;
+    return r;
+  }
+  if (g.specie != Specie::Ordinale) return std::nullopt;
+  ++p.i;
+  // "tertio decimo", "decimo tertio": two ordinals, the tenth and a unit, are their sum.
+  const int primo = g.valore;
+  const Gettone& dopo = p.ora();
+  if (dopo.specie == Specie::Ordinale) {
+    const int secondo = dopo.valore;
+    if ((primo == 10 && secondo <= 9) || (secondo == 10 && primo <= 9)) {
+      ++p.i;
+      return primo + secondo;
+    }
+  }
+  return primo;
+}
+
+Trovato mese(Passo& p, std::uint8_t& m, std::size_t& ignota) {
+  const Gettone& g = p.ora();
+  if (g.tipo != Tipo::Parola) return Trovato::No;
+  const std::size_t parola = p.i++;
+  if (g.specie != Specie::Mese) {
+    ignota = parola;
+    return Trovato::MeseIgnoto;
+  }
+  m = g.valore;
+  return Trovato::Giorno;
 }
 
 namespace {
 
-// A word that is a Roman numeral, of at most `massimo`: its value, or 0.
-int romanoFinoA(Cursore& c, int massimo) {
-  Cursore avanti = c;
-  const auto k = avanti.parola();
-  if (!k) return 0;
-  const int n = latino::numeroRomano(*k);
-  if (n == 0 || n > massimo) return 0;
-  c = avanti;
-  return n;
-}
-
-// A Latin or Italian ordinal word: its value, or 0.
-int ordinale(Cursore& c) {
-  if (!lettera(c.ora())) return 0;
-  const Voce v = voce(c);
-  if (v.specie != Specie::Ordinale) return 0;
-  c.i = v.fine;
-  return v.valore;
-}
-
-// What may part two pieces of the frame: blanks, or a comma with blanks around it.
-bool separa(Cursore& c) {
-  const std::size_t da = c.i;
-  c.vuoti();
-  if (c.salta(',')) c.vuoti();
-  return c.i > da;
-}
-
 // A year, as figures (any number of them: the judgement names one cut short) or as a
 // Roman numeral ("MCCCXVI"), after "anno" or "anno domini" if the text says so; without
-// them, a numeral from 1000 up only, as short Latin words ("di") are numerals too. `intero`: where
-// figures could also be a count, only three or four are a year.
-bool anno(Cursore& c, Enunciato& e, bool intero) {
-  const std::size_t da = c.i;
-  const bool detto = salta(c, Parola::Anno);
-  if (detto) {
-    c.vuoti();
-    if (salta(c, Parola::Domini)) c.vuoti();
-  }
-  int valore = 0;
-  std::size_t cifre = 0;
-  if (cifra(c.ora())) {
-    cifre = c.cifre(valore);
-    if (intero && !detto && cifre < 3) cifre = 0;
-  } else if (const int romano = romanoFinoA(c, 9999); romano >= (detto ? 100 : 1000)) {
-    valore = romano;
-    cifre = 4;
-  }
-  if (cifre == 0) {
-    c.i = da;
+// them, a numeral from 1000 up only, as short Latin words ("di") are numerals too.
+// `intero`: where figures could also be a count, only three or four are a year.
+bool anno(Passo& p, Enunciato& e, bool intero) {
+  const std::size_t da = p.i;
+  const bool detto = p.salta(Parola::Anno);
+  if (detto) p.salta(Parola::Domini);
+  const Gettone& g = p.ora();
+  if (g.tipo == Tipo::Cifre && (!intero || detto || g.cifre >= 3)) {
+    e.data.anno = g.numero;
+    e.cifreAnno = g.cifre;
+  } else if (const int r = g.romano; r >= (detto ? 100 : 1000)) {
+    e.data.anno = r;
+    e.cifreAnno = 4;
+  } else {
+    p.i = da;
     return false;
   }
-  e.data.anno = valore;
-  e.cifreAnno = cifre;
+  ++p.i;
   return true;
 }
 
 // A weekday before the day: Italian ("venerdì"), Latin ("die veneris", "dominica"), or
-// counted from Sunday ("feria sexta"), with a comma or blanks after it.
-bool settimanaDavanti(Cursore& c, Enunciato& e) {
-  if (e.settimana || !lettera(c.ora())) return false;
-  const std::size_t da = c.i;
-  Cursore avanti = c;
-  if (const auto g = settimanaDi(avanti.parola())) {
-    e.settimana = g;
-    c = avanti;
-  } else {
-    const bool die = salta(c, Parola::Die) && c.vuoti();
-    const Voce v = voce(c);
-    if (v.specie == Specie::Settimana) {
-      e.settimana = static_cast<Giorno>(v.valore);
-      c.i = v.fine;
-    } else if (!die && v.è(Parola::Feria)) {
-      c.i = v.fine;
-      c.vuoti();
-      const auto n = numero(c);
-      // Feria prima is Sunday, secunda Monday, septima Saturday.
-      if (n && *n >= 1 && *n <= 7) e.settimana = static_cast<Giorno>((*n + 5) % 7);
-    }
+// counted from Sunday ("feria sexta"), with a comma after it or none.
+bool settimanaDavanti(Passo& p, Enunciato& e) {
+  if (e.settimana) return false;
+  const std::size_t da = p.i;
+  const bool die = p.salta(Parola::Die);
+  const Gettone& g = p.ora();
+  if (g.specie == Specie::Settimana) {
+    e.settimana = static_cast<Giorno>(g.valore);
+    ++p.i;
+  } else if (!die && p.salta(Parola::Feria)) {
+    // Feria prima is Sunday, secunda Monday, septima Saturday.
+    if (const auto n = numero(p); n && *n >= 1 && *n <= 7)
+      e.settimana = static_cast<Giorno>((*n + 5) % 7);
   }
-  if (!e.settimana || !separa(c)) {
-    e.settimana.reset();
-    c.i = da;
+  if (!e.settimana) {
+    p.i = da;
     return false;
   }
+  p.salta(',');
+  return true;
+}
+
+// What the answers write after a date: the common year in parentheses, the weekday after a
+// colon.
+bool coda(Passo& p, Enunciato& e) {
+  if (p.ora().tipo == Tipo::Segno && p.ora().segno == '(' && p.g[p.i + 1].tipo == Tipo::Cifre) {
+    const Gettone& anno = p.g[p.i + 1];
+    if (p.g[p.i + 2].tipo != Tipo::Segno || p.g[p.i + 2].segno != ')') return false;
+    e.annoComune = anno.numero;
+    e.cifreAnnoComune = anno.cifre;
+    p.i += 3;
+  }
+  if (!p.salta(':')) return true;
+  if (e.settimana || p.ora().specie != Specie::Settimana) return false;
+  e.settimana = static_cast<Giorno>(p.ora().valore);
+  ++p.i;
   return true;
 }
 
 }  // namespace
 
 int ultimoGiorno(int anno, int mese, const ContoDeiGiorni& conto) {
-  const unsigned long long giorni = giorniDelMese(anno, mese, conto).to_ullong();
-  return giorni == 0 ? 0 : static_cast<int>(std::bit_width(giorni)) - 1;
+  for (int g = 31; g >= 28; --g)
+    if (esisteva(anno, mese, g, conto)) return g;
+  return 0;
 }
 
-std::optional<int> numero(Cursore& c) {
-  if (cifra(c.ora())) {
-    const auto g = c.giorno();
-    return g ? std::optional<int>(*g) : std::nullopt;
-  }
-  if (const int r = romanoFinoA(c, 99)) return r;
-  const int primo = ordinale(c);
-  if (primo == 0) return std::nullopt;
-  // "tertio decimo", "decimo tertio": two ordinals, the tenth and a unit, are their sum.
-  const std::size_t dopo = c.i;
-  if (c.vuoti()) {
-    const int secondo = ordinale(c);
-    const bool somma = (primo == 10 && secondo >= 1 && secondo <= 9) ||
-                       (secondo == 10 && primo >= 1 && primo <= 9);
-    if (somma) return primo + secondo;
-  }
-  c.i = dopo;
-  return primo;
-}
-
-Trovato mese(Cursore& c, std::uint8_t& m, std::size_t& ignota) {
-  if (!lettera(c.ora())) return Trovato::No;
-  const std::size_t da = c.i;
-  const Voce v = voce(c);
-  c.i = v.fine;
-  if (v.specie != Specie::Mese) {
-    ignota = da;
-    // A word the reader cannot take whole is still the word in the month's place.
-    while (lettera(c.ora())) ++c.i;
-    c.salta('.');
-    return Trovato::MeseIgnoto;
-  }
-  m = static_cast<std::uint8_t>(v.valore);
-  c.salta('.');
-  return Trovato::Giorno;
-}
-
-bool clausolaIndizione(Cursore& c, Enunciato& e) {
-  const std::size_t da = c.i;
-  if (e.indizione || !salta(c, Parola::Indizione)) return false;
-  const bool punto = c.salta('.');
+bool clausolaIndizione(Passo& p, Enunciato& e) {
+  const std::size_t da = p.i;
+  if (e.indizione || !p.salta(Parola::Indizione)) return false;
   std::optional<int> n;
-  if (c.vuoti() || punto) {
-    if (cifra(c.ora())) {
-      int valore = 0;
-      if (c.cifre(valore) <= 2) n = valore;
-    } else {
-      n = numero(c);
-    }
+  if (p.ora().tipo == Tipo::Cifre) {
+    if (p.ora().cifre <= 2) n = p.ora().numero;
+    ++p.i;
+  } else {
+    n = numero(p);
   }
   if (!n) {
-    c.i = da;
+    p.i = da;
     return false;
   }
   e.indizione = n;
-  // The kind after the number: the longest of the names that the text goes on with.
-  Cursore avanti = c;
-  if (avanti.vuoti()) {
-    std::optional<Indizione> tipo;
-    std::size_t fine = 0;
-    const auto prova = [&](std::string_view nome, Indizione t) {
-      const std::string_view resto = avanti.t.substr(avanti.i);
-      if (resto.size() < nome.size() || nome.size() <= fine) return;
-      for (std::size_t k = 0; k < nome.size(); ++k)
-        if ((resto[k] | 0x20) != (nome[k] | 0x20)) return;
-      if (lettera(resto.data()[nome.size()]) || cifra(resto.data()[nome.size()])) return;
-      tipo = t;
-      fine = nome.size();
-    };
-    for (const DatiIndizione& d : kIndizioni) prova(d.nome, d.tipo);
-    for (const AltroNomeDiIndizione& a : kAltriNomiDiIndizione) prova(a.nome, a.tipo);
-    if (tipo) {
-      e.tipoIndizione = tipo;
-      c.i = avanti.i + fine;
-    }
-  }
+  // The kind after the number: the longest of the names the text goes on with.
+  if (p.finito()) return true;
+  const std::string_view resto = p.g.testo().substr(p.ora().inizio);
+  std::optional<Indizione> tipo;
+  std::size_t lunghezza = 0;
+  const auto prova = [&](std::string_view nome, Indizione t) {
+    if (resto.size() < nome.size() || nome.size() <= lunghezza) return;
+    for (std::size_t k = 0; k < nome.size(); ++k)
+      if ((resto[k] | 0x20) != (nome[k] | 0x20)) return;
+    if (lettera(resto.data()[nome.size()]) || cifra(resto.data()[nome.size()])) return;
+    tipo = t;
+    lunghezza = nome.size();
+  };
+  for (const DatiIndizione& d : kIndizioni) prova(d.nome, d.tipo);
+  for (const AltroNomeDiIndizione& a : kAltriNomiDiIndizione) prova(a.nome, a.tipo);
+  if (!tipo) return true;
+  e.tipoIndizione = tipo;
+  const std::size_t fine = p.ora().inizio + lunghezza;
+  while (!p.finito() && p.ora().inizio < fine) ++p.i;
   return true;
 }
 
 std::optional<Lettura> dataContata(std::string_view testo, const Datazione& datazione,
-                                   const Enunciato& base, LettoreDelGiorno giorno) {
-  Cursore c{testo};
+                                   const Enunciato& base) {
+  const Gettoni g(testo);
+  if (g.quanti() == 0) return std::nullopt;
+  Passo p{g};
   Enunciato e = base;
-  // Before the day: a weekday, the year, the indiction, the weekday, each optional.
-  settimanaDavanti(c, e);
-  const bool annoPrima = anno(c, e, true);
-  if (annoPrima && !separa(c)) return std::nullopt;
-  if (clausolaIndizione(c, e) && !separa(c)) return std::nullopt;
-  settimanaDavanti(c, e);
+  // Before the day: a weekday, the year, the indiction, the weekday, each optional; none
+  // before a count or the Kalends, Nones and Ides, as most lines of these forms begin.
+  const Gettone& primo = p.ora();
+  const bool subito = primo.specie == Specie::Romano || primo.specie == Specie::Ordinale ||
+                      primo.specie == Specie::Fisso ||
+                      (primo.tipo == Tipo::Cifre && primo.cifre <= 2);
+  bool annoPrima = false;
+  if (!subito) {
+    settimanaDavanti(p, e);
+    annoPrima = anno(p, e, true);
+    p.salta(',');
+    if (clausolaIndizione(p, e)) p.salta(',');
+    settimanaDavanti(p, e);
+  }
   Conto conto;
   std::size_t ignota = 0;
-  const Trovato trovato = giorno(c, conto, ignota);
+  const std::size_t giorno = p.i;
+  Trovato trovato = giornoRomano(p, conto, ignota);
+  if (trovato == Trovato::No) {
+    p.i = giorno;
+    conto = {};
+    trovato = giornoNotarile(p, conto, ignota);
+  }
   if (trovato == Trovato::No) return std::nullopt;
   // After it: the year, unless it came before, then what the answers write after a date,
   // then the indiction.
-  if (!annoPrima && !(separa(c) && anno(c, e, false))) return std::nullopt;
-  if (!coda(c, e)) return std::nullopt;
-  const std::size_t prima = c.i;
-  if (!(separa(c) && clausolaIndizione(c, e))) c.i = prima;
-  if (c.i != testo.size()) return std::nullopt;
+  p.salta(',');
+  if (!annoPrima && !anno(p, e, false)) return std::nullopt;
+  if (!coda(p, e)) return std::nullopt;
+  p.salta(',');
+  clausolaIndizione(p, e);
+  if (!p.finito()) return std::nullopt;
   if (trovato == Trovato::MeseIgnoto) {
     Lettura l{Esito::MeseSconosciuto, e.data};
-    l.parola = static_cast<std::uint16_t>(ignota);
-    std::size_t fine = ignota;
-    while (fine < testo.size() && lettera(testo[fine])) ++fine;
-    l.lunghezzaParola = static_cast<std::uint16_t>(fine - ignota);
+    l.parola = g[ignota].inizio;
+    l.lunghezzaParola = static_cast<std::uint16_t>(g[ignota].fine - g[ignota].inizio);
     return l;
   }
   return valutaConto(e, conto, datazione);
 }
 
-Lettura valutaConto(Enunciato e, const Conto& conto, const Datazione& datazione) {
+Lettura valutaConto(Enunciato& e, const Conto& conto, const Datazione& datazione) {
   const int m = romano::meseDelGiorno(conto);
   e.data.mese = m;
   int giorni = giorniNelMese(1, m, Computo::Giuliano);  // a common year's

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string_view>
@@ -8,53 +9,96 @@
 #include "latino.h"
 #include "romano.h"
 
-// What the counted forms (Roman dating, the entering and leaving month) share: their words
-// and numbers at the cursor, and the frame around the day they name, as notarial deeds
-// write it: a year, an indiction and a weekday before or after it, in either order.
+// What the counted forms (Roman dating, the entering and leaving month) share: the text
+// cut into its words, figures and signs, each word looked up once; the frame around the
+// day they name, as notarial deeds write it (a year, an indiction and a weekday before or
+// after it); and the judgement of the day a count names.
 namespace almanacco::lettura {
 
-// A word at the cursor and what it stands for; the cursor stays where it was.
-struct Voce {
-  latino::Specie specie = latino::Specie::Nessuna;
-  int valore = 0;
-  std::size_t fine = 0;  // where the cursor goes past it
+// A word, a run of figures or a sign of the text. (No member has a default: a text's
+// tokens are written one by one, and the room for them is not cleared first.)
+struct Gettone {
+  enum class Tipo : std::uint8_t { Fine, Parola, Cifre, Segno };
+  Tipo tipo;
+  char segno;
+  latino::Specie specie;  // a word's, as the forms' words have it
+  std::uint8_t valore;
+  std::uint8_t cifre;    // figures: how many
+  bool punto;            // a word's abbreviation dot, taken with it ("kal.")
+  std::uint16_t romano;  // a word's value as a Roman numeral, 0 for none
+  int numero;            // the figures' value, capped
+  std::uint16_t inizio, fine;
+
   bool è(latino::Parola p) const {
     return specie == latino::Specie::Parola && valore == static_cast<int>(p);
   }
 };
-Voce voce(const parole::Cursore& c);
-// Takes the word if it is `p`.
-bool salta(parole::Cursore& c, latino::Parola p);
+
+// A text of a date cut into tokens, blanks between them dropped, and ends after them; none
+// where it has more than a date could.
+class Gettoni {
+ public:
+  static constexpr std::size_t kMassimo = 48;
+  // `testo` is followed by 16 zeros.
+  explicit Gettoni(std::string_view testo);
+  std::size_t quanti() const { return n_; }
+  // Up to three tokens past the last may be looked at: they are ends.
+  const Gettone& operator[](std::size_t i) const { return g_[i]; }
+  std::string_view testo() const { return testo_; }
+
+ private:
+  std::array<Gettone, kMassimo + 3> g_;
+  std::size_t n_ = 0;
+  std::string_view testo_;
+};
+
+// A reader's place among the tokens.
+struct Passo {
+  const Gettoni& g;
+  std::size_t i = 0;
+
+  const Gettone& ora() const { return g[i]; }
+  bool finito() const { return i >= g.quanti(); }
+  // Takes the token if it is the word `p`, or the sign `c`.
+  bool salta(latino::Parola p) {
+    if (!ora().è(p)) return false;
+    ++i;
+    return true;
+  }
+  bool salta(char c) {
+    if (ora().tipo != Gettone::Tipo::Segno || ora().segno != c) return false;
+    ++i;
+    return true;
+  }
+};
 
 // A count: figures (one or two), a Roman numeral, a Latin or Italian ordinal of one word or
 // two ("tertio decimo"); nothing for none.
-std::optional<int> numero(parole::Cursore& c);
+std::optional<int> numero(Passo& p);
 
-// What a reader of the day finds at the cursor.
+// What a reader of the day finds.
 enum class Trovato { No, Giorno, MeseIgnoto };
-// The month after a count's words, with the dot of its abbreviation: where a word stands
-// that names no month, where it begins.
-Trovato mese(parole::Cursore& c, std::uint8_t& m, std::size_t& ignota);
+// The month after a count's words, with the dot of its abbreviation; for a word that names
+// no month, the token it is.
+Trovato mese(Passo& p, std::uint8_t& m, std::size_t& ignota);
 
-// A reader of the day: the count, or where the word that should be a month begins.
-using LettoreDelGiorno = Trovato (*)(parole::Cursore& c, Conto& conto, std::size_t& ignota);
+// The readers of the day, each in the file of its form: the count, or the token that
+// should be a month.
+Trovato giornoRomano(Passo& p, Conto& conto, std::size_t& ignota);
+Trovato giornoNotarile(Passo& p, Conto& conto, std::size_t& ignota);
 
-// The text in a counted form whose day `giorno` reads, in its frame; nothing where the
-// text is not in it.
-std::optional<Lettura> dataContata(std::string_view testo, const Datazione& datazione,
-                                   const Enunciato& base, LettoreDelGiorno giorno);
+// The day a count names, judged as every date is: the month's length is the day's own
+// year's, in the place's calendar and the style the year is read in.
+// The day and month are written into `e`.
+Lettura valutaConto(Enunciato& e, const Conto& conto, const Datazione& datazione);
 
 // The last day of a month in a place's calendar (the 30th of Sweden's February of 1712, the
 // 31st of Italy's October of 1582, which lacked ten days before it); 0 for a month it
 // had none of.
 int ultimoGiorno(int anno, int mese, const ContoDeiGiorni& conto);
 
-// The day a count names, judged as every date is: the month's length is the day's own
-// year's, in the place's calendar and the style the year is read in.
-Lettura valutaConto(Enunciato e, const Conto& conto, const Datazione& datazione);
-
-// The indiction at the cursor ("indizione VI", "indictione sexta", "ind. 6", with the
-// kind after it, "indizione V genovese"): whether there is one.
-bool clausolaIndizione(parole::Cursore& c, Enunciato& e);
+// The indiction at the reader's place ("indizione VI", "indictione sexta", "ind. 6", with
+// the kind after it, "indizione V genovese"): whether there is one.
+bool clausolaIndizione(Passo& p, Enunciato& e);
 
 }  // namespace almanacco::lettura

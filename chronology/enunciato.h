@@ -58,13 +58,12 @@ Lettura leggiDa(std::string_view testo, const Datazione& datazione, const Enunci
 
 // Each form: whether the text is in it, and what it says.
 bool doppiaData(std::string_view testo, Enunciato& e);
-// Roman dating (romane.cpp), the entering and leaving month (notarili.cpp), and any form
-// with an indiction or a style of the year before or after it (clausole.cpp): what the
-// text says, or nothing where it is not in the form.
-std::optional<Lettura> dataRomana(std::string_view testo, const Datazione& datazione,
-                                  const Enunciato& base);
-std::optional<Lettura> dataNotarile(std::string_view testo, const Datazione& datazione,
-                                    const Enunciato& base);
+// Roman dating (romane.cpp) and the entering and leaving month (notarili.cpp), read in the
+// frame they share (cornice.cpp), and any form with an indiction or a style of the year
+// before or after it (clausole.cpp): what the text says, or nothing where it is not in the
+// form.
+std::optional<Lettura> dataContata(std::string_view testo, const Datazione& datazione,
+                                   const Enunciato& base);
 std::optional<Lettura> conClausole(std::string_view testo, const Datazione& datazione,
                                    const Enunciato& base);
 

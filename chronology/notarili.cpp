@@ -7,69 +7,47 @@
 
 namespace almanacco::lettura {
 
-using namespace parole;
 using latino::Parola;
 
-namespace {
-
-Trovato giornoNotarile(Cursore& c, Conto& conto, std::size_t& ignota) {
-  const std::size_t da = c.i;
-  const auto no = [&] {
-    c.i = da;
-    return Trovato::No;
-  };
+Trovato giornoNotarile(Passo& p, Conto& conto, std::size_t& ignota) {
   // "a dì", "adì", "die", "dì", and the Venetian "di".
-  if (salta(c, Parola::A)) {
-    if (!c.vuoti() || !salta(c, Parola::Die)) return no();
-    c.vuoti();
-  } else if (salta(c, Parola::Die) || salta(c, Parola::Di)) {
-    c.vuoti();
+  if (p.salta(Parola::A)) {
+    if (!p.salta(Parola::Die)) return Trovato::No;
+  } else if (!p.salta(Parola::Die)) {
+    p.salta(Parola::Di);
   }
   // The count, or the last day and the one before it, which need no "exeunte".
   Verso verso = Verso::Nessuno;
-  if (salta(c, Parola::Ultimo)) {
+  if (p.salta(Parola::Ultimo)) {
     conto.numero = 1;
     verso = Verso::Uscente;
-  } else if (salta(c, Parola::Penultimo)) {
+  } else if (p.salta(Parola::Penultimo)) {
     conto.numero = 2;
     verso = Verso::Uscente;
-  } else if (const auto n = numero(c)) {
+  } else if (const auto n = numero(p)) {
     conto.numero = static_cast<std::uint8_t>(*n);
   } else {
-    return no();
+    return Trovato::No;
   }
-  if (!c.vuoti()) return no();
   // "tertia die exeunte", "undecimus dies intrante".
-  if (salta(c, Parola::Die) && !c.vuoti()) return no();
-  if (lettera(c.ora())) {
-    const Voce v = voce(c);
-    if (v.è(Parola::Entrante) || v.è(Parola::Uscente)) {
-      const Verso detto = v.è(Parola::Entrante) ? Verso::Entrante : Verso::Uscente;
-      if (verso != Verso::Nessuno && detto != verso) return no();  // "ultimo intrante"
-      verso = detto;
-      c.i = v.fine;
-      if (!c.vuoti()) return no();
-    }
+  p.salta(Parola::Die);
+  const bool entrante = p.salta(Parola::Entrante);
+  if (entrante || p.salta(Parola::Uscente)) {
+    const Verso detto = entrante ? Verso::Entrante : Verso::Uscente;
+    if (verso != Verso::Nessuno && detto != verso) return Trovato::No;  // "ultimo intrante"
+    verso = detto;
   }
-  if (verso == Verso::Nessuno) return no();
+  if (verso == Verso::Nessuno) return Trovato::No;
   conto.verso = verso;
   // "mense", "mensis", "lo mese di", "del mese di".
-  const std::size_t prima = c.i;
-  if (salta(c, Parola::Articolo) || salta(c, Parola::Di)) c.vuoti();
-  if (salta(c, Parola::Mese) && c.vuoti()) {
-    const std::size_t dopo = c.i;
-    if (salta(c, Parola::Di) && !c.salta('\'') && !c.vuoti()) c.i = dopo;
+  const std::size_t prima = p.i;
+  if (!p.salta(Parola::Articolo)) p.salta(Parola::Di);
+  if (p.salta(Parola::Mese)) {
+    if (p.salta(Parola::Di)) p.salta('\'');
   } else {
-    c.i = prima;
+    p.i = prima;
   }
-  return mese(c, conto.mese, ignota);
-}
-
-}  // namespace
-
-std::optional<Lettura> dataNotarile(std::string_view testo, const Datazione& datazione,
-                                    const Enunciato& base) {
-  return dataContata(testo, datazione, base, giornoNotarile);
+  return mese(p, conto.mese, ignota);
 }
 
 }  // namespace almanacco::lettura

@@ -6,96 +6,70 @@
 
 namespace almanacco::lettura {
 
-using namespace parole;
 using latino::Parola;
 using latino::Specie;
 
 namespace {
 
-// "ante diem" or "a.d." ("a. d."), before a count: skipped.
-void anteDiem(Cursore& c) {
-  const std::size_t da = c.i;
-  if (salta(c, Parola::Ante) && c.vuoti() && salta(c, Parola::Diem) && c.vuoti()) return;
-  c.i = da;
-  const auto letteraEPunto = [&c](char l) {
-    if ((c.ora() | 0x20) != l || c.t.data()[c.i + 1] != '.') return false;
-    c.i += 2;
-    return true;
+// "ante diem" or "a.d.", before a count: passed over.
+void anteDiem(Passo& p) {
+  const std::size_t da = p.i;
+  if (p.salta(Parola::Ante) && p.salta(Parola::Diem)) return;
+  p.i = da;
+  // Each letter with its dot; "d" is the only word of one letter among those that mean
+  // "of".
+  const auto conPunto = [&p](Parola parola) {
+    const Gettone& g = p.ora();
+    return g.punto && g.fine - g.inizio == 1 && p.salta(parola);
   };
-  if (letteraEPunto('a')) {
-    c.vuoti();
-    if (letteraEPunto('d') && c.vuoti()) return;
-  }
-  c.i = da;
+  if (conPunto(Parola::A) && conPunto(Parola::Di)) return;
+  p.i = da;
 }
 
 // The count before the Kalends, Nones or Ides, and whether there is one: pridie, "bis VI",
-// "il giorno avanti", a number.
-bool conteggio(Cursore& c, Conto& conto) {
-  const std::size_t da = c.i;
-  const auto no = [&] {
-    c.i = da;
-    return false;
-  };
-  if (salta(c, Parola::Pridie)) {
-    c.salta('.');
+// "bissexto", "il giorno avanti", a number.
+bool conteggio(Passo& p, Conto& conto) {
+  const std::size_t da = p.i;
+  if (p.salta(Parola::Pridie)) {
     conto.numero = 2;
-  } else if (salta(c, Parola::Bissexto)) {
+    return true;
+  }
+  if (p.salta(Parola::Bissexto)) {
     conto.numero = 6;
     conto.bis = true;
-  } else if (salta(c, Parola::Bis)) {
-    c.vuoti();
-    const auto n = numero(c);
-    if (!n) return no();
-    conto.numero = static_cast<std::uint8_t>(*n);
-    conto.bis = true;
-  } else if (salta(c, Parola::Giorno)) {
-    if (!c.vuoti() || !salta(c, Parola::Avanti)) return no();
+    return true;
+  }
+  if (p.salta(Parola::Giorno)) {
     conto.numero = 2;
-  } else if (const auto n = numero(c)) {
-    conto.numero = static_cast<std::uint8_t>(*n);
-    c.salta('.');
+    if (p.salta(Parola::Avanti)) return true;
   } else {
-    return no();
+    conto.bis = p.salta(Parola::Bis);
+    if (const auto n = numero(p)) {
+      conto.numero = static_cast<std::uint8_t>(*n);
+      return true;
+    }
   }
-  return true;
-}
-
-Trovato giornoRomano(Cursore& c, Conto& conto, std::size_t& ignota) {
-  const std::size_t da = c.i;
-  const auto no = [&] {
-    c.i = da;
-    return Trovato::No;
-  };
-  // "il III delle calende", "die X kal.", "a.d. III kal.".
-  if (salta(c, Parola::Articolo) || salta(c, Parola::Die)) c.vuoti();
-  anteDiem(c);
+  p.i = da;
   conto.numero = 1;
-  if (conteggio(c, conto)) {
-    c.vuoti();
-    // "delle calende", "le none", "avanti le idi".
-    if (salta(c, Parola::Di) || salta(c, Parola::Articolo)) c.vuoti();
-  }
-  if (!lettera(c.ora())) return no();
-  const Voce fisso = voce(c);
-  if (fisso.specie != Specie::Fisso) return no();
-  c.i = fisso.fine;
-  conto.verso = static_cast<Verso>(fisso.valore);
-  const bool punto = c.salta('.');
-  if (!c.vuoti() && !punto) return no();
-  // "di ottobre", "d'ottobre" in Italian.
-  const std::size_t prima = c.i;
-  if (salta(c, Parola::Di)) {
-    if (!c.salta('\'') && !c.vuoti()) c.i = prima;
-  }
-  return mese(c, conto.mese, ignota);
+  conto.bis = false;
+  return false;
 }
 
 }  // namespace
 
-std::optional<Lettura> dataRomana(std::string_view testo, const Datazione& datazione,
-                                  const Enunciato& base) {
-  return dataContata(testo, datazione, base, giornoRomano);
+Trovato giornoRomano(Passo& p, Conto& conto, std::size_t& ignota) {
+  // "il III delle calende", "die X kal.", "a.d. III kal.".
+  if (!p.salta(Parola::Articolo)) p.salta(Parola::Die);
+  anteDiem(p);
+  conto.numero = 1;
+  // "delle calende", "le none", "avanti le idi".
+  if (conteggio(p, conto) && !p.salta(Parola::Di)) p.salta(Parola::Articolo);
+  if (p.ora().specie != Specie::Fisso) return Trovato::No;
+  conto.verso = static_cast<Verso>(p.ora().valore);
+  ++p.i;
+  // "di ottobre", "d'ottobre" in Italian.
+  if (p.salta(Parola::Di)) p.salta('\'');
+  return mese(p, conto.mese, ignota);
 }
 
 }  // namespace almanacco::lettura
