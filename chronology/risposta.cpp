@@ -141,7 +141,9 @@ void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
   riga = senzaSpaziPrima(riga);
   const std::string_view data = senzaSpazi(riga);
   const bool lunga = std::exchange(lunga_, false) || data.size() > kRigaMassima;
-  if (!lunga) riga = data;
+  // Of a long line only its first kRigaMassima bytes are kept when it comes in pieces, and
+  // only those are looked at when it comes whole.
+  riga = lunga ? riga.substr(0, kRigaMassima) : data;
   if (!lunga && riga.empty()) return;
   const Lettura lettura =
       lunga ? Lettura{Esito::NonUnaData, {}} : leggiSenzaSpazi(riga, datazione_);

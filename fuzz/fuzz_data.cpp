@@ -1,7 +1,8 @@
-// Arbitrary bytes as dates from a terminal, in an arbitrary place's calendar and style of
-// the year, split into pieces of arbitrary sizes: nothing may crash or trip a sanitizer;
-// the answers and errors may not depend on how the input was split; every answer is a
-// result line of a date that reads back as itself.
+// Arbitrary bytes as dates from a terminal, in an arbitrary place's calendar, style of the
+// year and kind of indiction, split into pieces of arbitrary sizes: nothing may crash or
+// trip a sanitizer; the answers and errors may not depend on how the input was split;
+// every answer is a result line of a date that reads back as itself, and so is every form
+// --forme writes for it.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
@@ -9,7 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "forme.h"
 #include "luoghi.h"
+#include "motivi.h"
 #include "risposta.h"
 
 namespace {
@@ -30,7 +33,7 @@ Esiti rispondi(std::string_view ingresso, const std::vector<std::size_t>& tagli,
   Risponditore r(
       [&](long numero, std::string_view riga, const Lettura& lettura) {
         richiedi(lettura.esito != Esito::Data && numero > 0);
-        esiti.errori.push_back(messaggio(riga, lettura, numero));
+        esiti.errori.push_back(messaggio(riga, lettura, datazione, numero));
       },
       datazione);
   std::size_t da = 0;
@@ -57,6 +60,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     datazione.luogo = &kLuoghi[luogo];
   datazione.stile = kStili[fonte.ConsumeIntegralInRange<std::size_t>(0, kStili.size() - 1)].stile;
   datazione.doppia = fonte.ConsumeBool();
+  if (const auto tipo = fonte.ConsumeIntegralInRange<std::size_t>(0, kIndizioni.size());
+      tipo < kIndizioni.size())
+    datazione.indizione = kIndizioni[tipo].tipo;
   const std::string ingresso = fonte.ConsumeRemainingBytesAsString();
 
   const Esiti intero = rispondi(ingresso, {}, datazione);
@@ -68,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
   if (lettura.esito == Esito::Data) {
     const DataScritta& d = lettura.data;
     std::string risposta;
-    aggiungiRisposta(risposta, lettura, datazione);
+    aggiungiRisposta(risposta, lettura);
     char scritta[32];
     std::snprintf(scritta, sizeof scritta, "%d.%d.%04d", d.giorno, d.mese, d.anno);
     const Lettura ancora = leggiData(scritta, datazione);
@@ -85,6 +91,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     richiedi(d.anno < 100 ||
              (riletta.data.giorno == d.giorno && riletta.data.mese == d.mese &&
               riletta.data.anno == d.anno && riletta.data.annoComune == d.annoComune));
+    // Every form --forme writes reads back as the same day, but for the answer itself
+    // before the year 100.
+    std::string forme;
+    aggiungiForme(forme, lettura, datazione);
+    for (std::size_t da = 0, a; da < forme.size(); da = a + 1) {
+      a = forme.find('\n', da);
+      const Lettura l = leggiData(std::string_view(forme).substr(da, a - da), datazione);
+      if (da == 0 && d.anno < 100) continue;
+      richiedi(l.esito == Esito::Data && l.data.giorno == d.giorno && l.data.mese == d.mese &&
+               l.data.annoComune == d.annoComune);
+    }
   }
   return 0;
 }
