@@ -287,9 +287,12 @@ Comando rigaDiComando(int argc, char* argv[]) {
     else if (datazione.doppia)
       comando.stato = usoSbagliato(
           "--doppia-data vale solo per le date del terminale: la finestra scrive un giorno solo");
-    else if (datazione.indizione || datazione.forme)
-      comando.stato = usoSbagliato(std::string(datazione.forme ? "--forme" : "--indizione") +
-                                   " vale solo per le date del terminale");
+    else if (datazione.indizione)
+      comando.stato = usoSbagliato(
+          "--indizione vale solo per le date del terminale: la finestra non legge indizioni");
+    else if (datazione.forme)
+      comando.stato = usoSbagliato(
+          "--forme vale solo per le date del terminale: la finestra scrive una forma sola");
     return comando;
   }
   Terminale terminale(datazione);
