@@ -61,32 +61,6 @@ Gettoni::Gettoni(std::string_view testo) : testo_(testo) {
   g_[n_] = g_[n_ + 1] = g_[n_ + 2] = Gettone{};
 }
 
-std::optional<int> numero(Passo& p) {
-  const Gettone& g = p.ora();
-  if (g.tipo == Tipo::Cifre) {
-    if (g.cifre > 2) return std::nullopt;
-    ++p.i;
-    return g.numero;
-  }
-  if (const int r = g.romano; r > 0 && r <= 99) {
-    ++p.i;
-    return r;
-  }
-  if (g.specie != Specie::Ordinale) return std::nullopt;
-  ++p.i;
-  // "tertio decimo", "decimo tertio": two ordinals, the tenth and a unit, are their sum.
-  const int primo = g.valore;
-  const Gettone& dopo = p.ora();
-  if (dopo.specie == Specie::Ordinale) {
-    const int secondo = dopo.valore;
-    if ((primo == 10 && secondo <= 9) || (secondo == 10 && primo <= 9)) {
-      ++p.i;
-      return primo + secondo;
-    }
-  }
-  return primo;
-}
-
 Trovato mese(Passo& p, std::uint8_t& m, std::size_t& ignota) {
   const Gettone& g = p.ora();
   if (g.tipo != Tipo::Parola) return Trovato::No;
@@ -209,10 +183,11 @@ bool clausolaIndizione(Passo& p, Enunciato& e) {
   return true;
 }
 
-std::optional<Lettura> dataContata(std::string_view testo, const Datazione& datazione,
-                                   const Enunciato& base) {
+Lettura dataContata(std::string_view testo, const Datazione& datazione, const Enunciato& base,
+                    bool& letta) {
+  letta = false;
   const Gettoni g(testo);
-  if (g.quanti() == 0) return std::nullopt;
+  if (g.quanti() == 0) return {Esito::NonUnaData, {}};
   Passo p{g};
   Enunciato e = base;
   // Before the day: a weekday, the year, the indiction, the weekday, each optional; none
@@ -238,15 +213,16 @@ std::optional<Lettura> dataContata(std::string_view testo, const Datazione& data
     conto = {};
     trovato = giornoNotarile(p, conto, ignota);
   }
-  if (trovato == Trovato::No) return std::nullopt;
+  if (trovato == Trovato::No) return {Esito::NonUnaData, {}};
   // After it: the year, unless it came before, then what the answers write after a date,
   // then the indiction.
   p.salta(',');
-  if (!annoPrima && !anno(p, e, false)) return std::nullopt;
-  if (!coda(p, e)) return std::nullopt;
+  if (!annoPrima && !anno(p, e, false)) return {Esito::NonUnaData, {}};
+  if (!coda(p, e)) return {Esito::NonUnaData, {}};
   p.salta(',');
   clausolaIndizione(p, e);
-  if (!p.finito()) return std::nullopt;
+  if (!p.finito()) return {Esito::NonUnaData, {}};
+  letta = true;
   if (trovato == Trovato::MeseIgnoto) {
     Lettura l{Esito::MeseSconosciuto, e.data};
     l.parola = g[ignota].inizio;
@@ -256,30 +232,35 @@ std::optional<Lettura> dataContata(std::string_view testo, const Datazione& data
   return valutaConto(e, conto, datazione);
 }
 
+namespace {
+// A count outside its stretch, with what the refusal names.
+Lettura fuori(const DataScritta& d, const Conto& conto, int giorni) {
+  Lettura l{Esito::ContoFuori, d};
+  l.conto = conto;
+  l.giorniDelMese = static_cast<std::uint8_t>(giorni);
+  return l;
+}
+}  // namespace
+
 Lettura valutaConto(Enunciato& e, const Conto& conto, const Datazione& datazione) {
   const int m = romano::meseDelGiorno(conto);
   e.data.mese = m;
   int giorni = giorniNelMese(1, m, Computo::Giuliano);  // a common year's
   int giorno = romano::giornoDel(conto, giorni);
-  int annoComune = 0;
   if (m == 2) {
     // February's length is its year's: the year the text's is in the style it is read
     // in, which any of the month's days tells (no style turns the year in February).
     e.data.giorno = 1;
-    annoComune = valuta(e, datazione).data.annoComune;
-    if (annoComune != 0)
-      if (const int ultimo = ultimoGiorno(annoComune, 2, datazione.luogo->conto)) giorni = ultimo;
+    e.data.annoComune = valuta(e, datazione).data.annoComune;
+    if (e.data.annoComune != 0)
+      if (const int ultimo = ultimoGiorno(e.data.annoComune, 2, datazione.luogo->conto))
+        giorni = ultimo;
     giorno = romano::giornoDel(conto, giorni);
   }
-  if (giorno == 0) {
-    Lettura l{Esito::ContoFuori, e.data};
-    l.data.annoComune = annoComune;
-    l.conto = conto;
-    l.giorniDelMese = static_cast<std::uint8_t>(giorni);
-    return l;
-  }
-  e.data.giorno = giorno;
-  Lettura l = valuta(e, datazione);
+  if (giorno != 0) e.data.giorno = giorno;
+  // One object returned, made where the caller wants it: a reading is not copied (its
+  // bytes, just written one by one, would be read back in wide words, which stalls).
+  Lettura l = giorno == 0 ? fuori(e.data, conto, giorni) : valuta(e, datazione);
   // The sixth day before the Kalends of March names two days in a leap year, the 24th and
   // the 25th: a stated weekday tells which (Universität Zürich, Ad fontes).
   const bool sesto = conto.verso == Verso::Calende && conto.mese == 3 && conto.numero == 6;
@@ -287,7 +268,7 @@ Lettura valutaConto(Enunciato& e, const Conto& conto, const Datazione& datazione
     Conto bis = conto;
     bis.bis = true;
     e.data.giorno = romano::giornoDel(bis, giorni);
-    if (Lettura doppio = valuta(e, datazione); doppio.esito == Esito::Data) return doppio;
+    if (Lettura doppio = valuta(e, datazione); doppio.esito == Esito::Data) l = doppio;
   }
   return l;
 }

@@ -73,8 +73,34 @@ struct Passo {
 };
 
 // A count: figures (one or two), a Roman numeral, a Latin or Italian ordinal of one word or
-// two ("tertio decimo"); nothing for none.
-std::optional<int> numero(Passo& p);
+// two ("tertio decimo"); nothing for none. (Inline: every count of every line is one.)
+inline std::optional<int> numero(Passo& p) {
+  using Tipo = Gettone::Tipo;
+  using latino::Specie;
+  const Gettone& g = p.ora();
+  if (g.tipo == Tipo::Cifre) {
+    if (g.cifre > 2) return std::nullopt;
+    ++p.i;
+    return g.numero;
+  }
+  if (const int r = g.romano; r > 0 && r <= 99) {
+    ++p.i;
+    return r;
+  }
+  if (g.specie != Specie::Ordinale) return std::nullopt;
+  ++p.i;
+  // "tertio decimo", "decimo tertio": two ordinals, the tenth and a unit, are their sum.
+  const int primo = g.valore;
+  const Gettone& dopo = p.ora();
+  if (dopo.specie == Specie::Ordinale) {
+    const int secondo = dopo.valore;
+    if ((primo == 10 && secondo <= 9) || (secondo == 10 && primo <= 9)) {
+      ++p.i;
+      return primo + secondo;
+    }
+  }
+  return primo;
+}
 
 // What a reader of the day finds.
 enum class Trovato { No, Giorno, MeseIgnoto };

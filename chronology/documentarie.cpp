@@ -54,19 +54,25 @@ std::optional<std::string> ripulito(std::string_view t) {
 
 }  // namespace
 
-std::optional<Lettura> formeDocumentarie(std::string_view testo, const Datazione& datazione,
-                                         const Enunciato& base) {
+Lettura formeDocumentarie(std::string_view testo, const Datazione& datazione,
+                          const Enunciato& base) {
   // The counted forms first: lines of them come by the million, double dates one by one.
-  if (auto l = dataContata(testo, datazione, base)) return l;
-  if (Enunciato e = base; doppiaData(testo, e)) return inDueCalendari(e, datazione);
-  if (auto l = conClausole(testo, datazione, base)) return l;
-  if (const auto chiaro = ripulito(testo)) {
-    Lettura l = leggiDa(senzaSpazi(*chiaro), datazione, base);
+  // Every form's reading goes into the one object returned.
+  bool letta = false;
+  Lettura l = dataContata(testo, datazione, base, letta);
+  if (letta) return l;
+  if (Enunciato e = base; doppiaData(testo, e)) {
+    l = inDueCalendari(e, datazione);
+  } else if (auto conClausola = conClausole(testo, datazione, base)) {
+    l = *conClausola;
+  } else if (const auto chiaro = ripulito(testo)) {
+    l = leggiDa(senzaSpazi(*chiaro), datazione, base);
     // Where the text was changed, a word is no longer where it was.
     l.lunghezzaParola = 0;
-    return l;
+  } else {
+    l = {Esito::NonUnaData, {}};
   }
-  return std::nullopt;
+  return l;
 }
 
 }  // namespace almanacco::lettura

@@ -48,10 +48,12 @@ bool coda(parole::Cursore& c, Enunciato& e);
 Lettura valuta(const Enunciato& e, const Datazione& datazione);
 
 // The documentary forms, each in a file of its own, tried in turn on a text the fast
-// reader finds no date in (a copy followed by 16 zeros): the first that reads it answers.
-// `base` is what a form around the text already said of it (an indiction).
-std::optional<Lettura> formeDocumentarie(std::string_view testo, const Datazione& datazione,
-                                         const Enunciato& base);
+// reader finds no date in (a copy followed by 16 zeros): the first that reads it answers;
+// a text none reads is no date. `base` is what a form around the text already said of it
+// (an indiction). The reading is returned, not an optional one: the answer of a million
+// lines is made where it is written, never copied on the way.
+Lettura formeDocumentarie(std::string_view testo, const Datazione& datazione,
+                          const Enunciato& base);
 // The reader of a text without blanks around it, fast forms first, from `base`: for a
 // form that reads a date inside the text.
 Lettura leggiDa(std::string_view testo, const Datazione& datazione, const Enunciato& base);
@@ -60,10 +62,10 @@ Lettura leggiDa(std::string_view testo, const Datazione& datazione, const Enunci
 bool doppiaData(std::string_view testo, Enunciato& e);
 // Roman dating (romane.cpp) and the entering and leaving month (notarili.cpp), read in the
 // frame they share (cornice.cpp), and any form with an indiction or a style of the year
-// before or after it (clausole.cpp): what the text says, or nothing where it is not in the
-// form.
-std::optional<Lettura> dataContata(std::string_view testo, const Datazione& datazione,
-                                   const Enunciato& base);
+// before or after it (clausole.cpp): what the text says, or nothing (`letta` false) where
+// it is not in the form.
+Lettura dataContata(std::string_view testo, const Datazione& datazione, const Enunciato& base,
+                    bool& letta);
 std::optional<Lettura> conClausole(std::string_view testo, const Datazione& datazione,
                                    const Enunciato& base);
 

@@ -305,10 +305,7 @@ Lettura leggiDa(std::string_view testo, const Datazione& datazione, const Enunci
     std::memcpy(copia.data(), testo.data(), testo.size());
     std::memset(copia.data() + testo.size(), 0, 16);
     const std::string_view copiato{copia.data(), testo.size()};
-    if (!forma(copiato, e)) {
-      if (auto altra = formeDocumentarie(copiato, datazione, base)) return *altra;
-      return {Esito::NonUnaData, {}};
-    }
+    if (!forma(copiato, e)) return formeDocumentarie(copiato, datazione, base);
   }
   return valuta(e, datazione);
 }
