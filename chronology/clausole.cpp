@@ -133,7 +133,7 @@ std::optional<Lettura> conClausole(std::string_view testo, const Datazione& data
   if (letto.size() == testo.size() || letto.empty()) return std::nullopt;
   Lettura l = leggiDa(letto, dello, e);
   // A word that names no month is named where it is in the whole text.
-  if (l.esito == Esito::MeseSconosciuto) l.parola = static_cast<std::uint16_t>(l.parola + inizio);
+  if (l.esito == Esito::MeseSconosciuto && datazione.dettagli) datazione.dettagli->parola += inizio;
   return l;
 }
 

@@ -224,21 +224,23 @@ Lettura dataContata(std::string_view testo, const Datazione& datazione, const En
   if (!p.finito()) return {Esito::NonUnaData, {}};
   letta = true;
   if (trovato == Trovato::MeseIgnoto) {
-    Lettura l{Esito::MeseSconosciuto, e.data};
-    l.parola = g[ignota].inizio;
-    l.lunghezzaParola = static_cast<std::uint16_t>(g[ignota].fine - g[ignota].inizio);
-    return l;
+    if (datazione.dettagli) {
+      datazione.dettagli->parola = g[ignota].inizio;
+      datazione.dettagli->lunghezzaParola = g[ignota].fine - g[ignota].inizio;
+    }
+    return {Esito::MeseSconosciuto, e.data};
   }
   return valutaConto(e, conto, datazione);
 }
 
 namespace {
 // A count outside its stretch, with what the refusal names.
-Lettura fuori(const DataScritta& d, const Conto& conto, int giorni) {
-  Lettura l{Esito::ContoFuori, d};
-  l.conto = conto;
-  l.giorniDelMese = static_cast<std::uint8_t>(giorni);
-  return l;
+Lettura fuori(const DataScritta& d, const Conto& conto, int giorni, const Datazione& datazione) {
+  if (datazione.dettagli) {
+    datazione.dettagli->conto = conto;
+    datazione.dettagli->giorniDelMese = giorni;
+  }
+  return {Esito::ContoFuori, d};
 }
 }  // namespace
 
@@ -260,7 +262,7 @@ Lettura valutaConto(Enunciato& e, const Conto& conto, const Datazione& datazione
   if (giorno != 0) e.data.giorno = giorno;
   // One object returned, made where the caller wants it: a reading is not copied (its
   // bytes, just written one by one, would be read back in wide words, which stalls).
-  Lettura l = giorno == 0 ? fuori(e.data, conto, giorni) : valuta(e, datazione);
+  Lettura l = giorno == 0 ? fuori(e.data, conto, giorni, datazione) : valuta(e, datazione);
   // The sixth day before the Kalends of March names two days in a leap year, the 24th and
   // the 25th: a stated weekday tells which (Universität Zürich, Ad fontes).
   const bool sesto = conto.verso == Verso::Calende && conto.mese == 3 && conto.numero == 6;

@@ -68,7 +68,7 @@ Lettura formeDocumentarie(std::string_view testo, const Datazione& datazione,
   } else if (const auto chiaro = ripulito(testo)) {
     l = leggiDa(senzaSpazi(*chiaro), datazione, base);
     // Where the text was changed, a word is no longer where it was.
-    l.lunghezzaParola = 0;
+    if (datazione.dettagli) datazione.dettagli->lunghezzaParola = 0;
   } else {
     l = {Esito::NonUnaData, {}};
   }

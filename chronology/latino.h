@@ -282,7 +282,8 @@ struct Lessico {
   std::size_t quanti = 1;  // significati[0] stands for nothing: an empty slot
 
   static constexpr std::size_t posto(const Chiave& k) {
-    return ((k.prime ^ k.altre) * 0x9E3779B97F4A7C15ULL) >> (64 - Bit);
+    const std::uint64_t x = (k.prime ^ (k.altre * 0x165667B19E3779F9ULL)) * 0x9E3779B97F4A7C15ULL;
+    return (x ^ x >> 29) >> (64 - Bit);
   }
   constexpr Significato cerca(const Chiave& k) const {
     for (std::size_t i = posto(k);; i = (i + 1) % posti.size()) {
@@ -323,10 +324,36 @@ inline constexpr auto kLessico = [] {
   const auto tutte = [&](const auto& voci) {
     for (const Voce& v : voci) buono = l.metti(v.testo, v.specie, v.valore) && buono;
   };
-  tutte(kMesi);
+  // The Roman numerals of 1 to 39, the counts and indictions are written in, looked up as
+  // words: the units also added up (IIII, VIIII), a final i also written j (iij, xviij).
+  // The usual ones go in first, with the words of the forms as they are written most: a
+  // word put in early sits in its own slot, and is found at the first look.
+  const auto numerali = [&](bool usuali) {
+    for (int v = 1; v < 40; ++v) {
+      constexpr std::string_view kUnità[] = {"",  "i",  "ii",  "iii",  "iv",
+                                             "v", "vi", "vii", "viii", "ix"};
+      constexpr std::string_view kAggiunte[] = {"iiii", "viiii"};
+      const int u = v % 10;
+      const bool due = u == 4 || u == 9;
+      for (int modo = 0; modo < (due ? 2 : 1); ++modo) {
+        std::array<char, 16> testo{};
+        std::size_t n = 0;
+        for (int d = 0; d < v / 10; ++d) testo[n++] = 'x';
+        for (const char c : modo == 0 ? kUnità[u] : kAggiunte[u == 9]) testo[n++] = c;
+        if (usuali == (modo == 0 && v < 20))
+          buono = l.metti({testo.data(), n}, Specie::Romano, v) && buono;
+        if (usuali || testo[n - 1] != 'i') continue;
+        testo[n - 1] = 'j';
+        buono = l.metti({testo.data(), n}, Specie::Romano, v) && buono;
+      }
+    }
+  };
+  numerali(true);
   tutte(kFissi);
-  tutte(kSettimana);
   tutte(kParole);
+  tutte(kMesi);
+  numerali(false);
+  tutte(kSettimana);
   tutte(kOrdinaliItaliani);
   // The Italian weekdays, with their accents as the fast reader knows them.
   for (const parole::Nome& n : parole::kGiorni)
@@ -344,25 +371,6 @@ inline constexpr auto kLessico = [] {
       for (const char c : d) testo[n++] = c;
       buono = l.metti({testo.data(), n}, Specie::Ordinale, r.valore + 10) && buono;
     }
-  // The Roman numerals of 1 to 39, the counts and indictions are written in, looked up as
-  // words: the units also added up (IIII, VIIII), a final i also written j (iij, xviij).
-  for (int v = 1; v < 40; ++v) {
-    constexpr std::string_view kUnità[] = {"",  "i",  "ii",  "iii",  "iv",
-                                           "v", "vi", "vii", "viii", "ix"};
-    constexpr std::string_view kAggiunte[] = {"iiii", "viiii"};
-    const int u = v % 10;
-    const bool due = u == 4 || u == 9;
-    for (int modo = 0; modo < (due ? 2 : 1); ++modo) {
-      std::array<char, 16> testo{};
-      std::size_t n = 0;
-      for (int d = 0; d < v / 10; ++d) testo[n++] = 'x';
-      for (const char c : modo == 0 ? kUnità[u] : kAggiunte[u == 9]) testo[n++] = c;
-      buono = l.metti({testo.data(), n}, Specie::Romano, v) && buono;
-      if (testo[n - 1] != 'i') continue;
-      testo[n - 1] = 'j';
-      buono = l.metti({testo.data(), n}, Specie::Romano, v) && buono;
-    }
-  }
   if (!buono) throw "a word of the forms does not fit, or stands for two things";
   return l;
 }();

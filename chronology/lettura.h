@@ -12,6 +12,18 @@
 
 namespace almanacco {
 
+// What a refusal of the documentary forms names besides its Esito: the count out of its
+// stretch and the days of its month; where in the text the word that names no month is;
+// the indiction stated and the kind it was checked in (none for any). Kept out of the
+// Lettura, which a million lines a second copy: it is found again when a message wants it.
+struct DettagliDocumentari {
+  Conto conto{};
+  int giorniDelMese = 0;
+  std::size_t parola = 0, lunghezzaParola = 0;
+  int indizioneScritta = 0;
+  std::optional<Indizione> tipoIndizione{};
+};
+
 // How a document dates its days: the place, whose calendar counts the days and whose
 // styles turn the year; a style asked over the place's own; and, when `doppia`, whether
 // the answer adds the same day in the other count, as a historian converting Old Style to
@@ -22,9 +34,11 @@ struct Datazione {
   bool doppia = false;
   // The kind of indiction a stated one is checked against (the Roman: either of its two
   // beginnings); without it, any kind. With `forme`, a date is answered with every form
-  // the program reads it in (forme.h).
+  // the program reads it in (forme.h). Where `dettagli` points, a documentary form writes
+  // what its refusal names (the messages read a refused text again with it).
   std::optional<Indizione> indizione{};
   bool forme = false;
+  DettagliDocumentari* dettagli = nullptr;
 };
 
 // A date as a terminal or a document gives it. `anno` is the year as written;
@@ -45,7 +59,7 @@ struct DataScritta {
 //   The documentary forms' own: ContoFuori, a Roman or notarial count outside its stretch
 //   of the month; MeseSconosciuto, a word where such a form wants a month, which names
 //   none; IndizioneFuori, an indiction other than I to XV; IndizioneSbagliata, one the day
-//   has in no kind asked.
+//   has in no kind asked. What else they name is in DettagliDocumentari.
 enum class Esito : unsigned char {
   Data,
   NonUnaData,
@@ -91,13 +105,6 @@ struct Lettura {
   int annoInCausa = 0;
   unsigned char cifreInCausa = 0;
   bool inParentesi = false;
-  // The documentary forms: a count refused and the days of its month; where the word
-  // that names no month is in the text; the indiction stated, and the kind it was
-  // checked against (none for any).
-  Conto conto{};
-  std::uint8_t giorniDelMese = 0, indizioneScritta = 0;
-  std::uint16_t parola = 0, lunghezzaParola = 0;
-  std::optional<Indizione> tipoIndizione{};
 };
 
 // A date is no longer than this, blanks around it apart; a longer text is no date.

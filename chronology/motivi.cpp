@@ -215,8 +215,17 @@ std::string doppiaDiscorde(const Lettura& l, const Luogo& luogo) {
          proprio + " è " + altro + " " + std::string(nomeDelComputo(l.computoGemello));
 }
 
-// The refusals of the documentary forms (romane.cpp, notarili.cpp, clausole.cpp). A count
-// or an indiction is named in Roman numerals, as the documents write them.
+// The refusals of the documentary forms (romane.cpp, notarili.cpp, clausole.cpp): what
+// they name is found again by reading the text once more. A count or an indiction is
+// named in Roman numerals, as the documents write them.
+DettagliDocumentari dettagliDi(std::string_view ingresso, const Datazione& datazione) {
+  DettagliDocumentari dettagli;
+  Datazione con = datazione;
+  con.dettagli = &dettagli;
+  leggiData(ingresso, con);
+  return dettagli;
+}
+
 std::string inRomani(int n) {
   const std::string_view r = latino::inRomano(n);
   return r.empty() ? numero(n) : std::string(r);
@@ -224,9 +233,9 @@ std::string inRomani(int n) {
 
 // "il conto delle calende di marzo va da XVI (14 febbraio) a pridie (28 febbraio): XX è
 // fuori", "i giorni uscenti di febbraio vanno da XIV (15 febbraio) a I (28 febbraio)".
-std::string contoFuori(const Lettura& l) {
-  const Conto& c = l.conto;
-  const int giorni = l.giorniDelMese;
+std::string contoFuori(const Lettura& l, const DettagliDocumentari& dettagli) {
+  const Conto& c = dettagli.conto;
+  const int giorni = dettagli.giorniDelMese;
   const std::string scritto = inRomani(c.numero);
   if (c.bis) {
     if (c.verso != Verso::Calende || c.mese != 3 || c.numero != 6)
@@ -263,11 +272,13 @@ std::string contoFuori(const Lettura& l) {
 }
 
 // "\"octobrix\" non è un mese (forse octobris?)".
-std::string meseSconosciuto(std::string_view ingresso, const Lettura& l) {
-  const std::size_t fine = std::size_t{l.parola} + l.lunghezzaParola;
-  if (l.lunghezzaParola == 0 || fine > ingresso.size())
+std::string meseSconosciuto(std::string_view ingresso, const DettagliDocumentari& dettagli) {
+  // The word in the text as it was read: without the blanks around it.
+  const std::string_view letto = senzaSpazi(ingresso);
+  const std::size_t fine = dettagli.parola + dettagli.lunghezzaParola;
+  if (dettagli.lunghezzaParola == 0 || fine > letto.size())
     return "dove va il mese c'è una parola che non è un mese";
-  const std::string_view parola = ingresso.substr(l.parola, l.lunghezzaParola);
+  const std::string_view parola = letto.substr(dettagli.parola, dettagli.lunghezzaParola);
   std::vector<std::string_view> mesi;
   for (const latino::Voce& v : latino::kMesi) mesi.push_back(v.testo);
   const auto simili = vicini(parola, mesi);
@@ -279,12 +290,12 @@ std::string meseSconosciuto(std::string_view ingresso, const Lettura& l) {
 
 // "indizione VI (greca, senese, bedana, romana dal 25 dicembre) o V (genovese, romana), non
 // VII": the day's number in each kind asked, the kinds that agree together.
-std::string indizioneSbagliata(const Lettura& l) {
+std::string indizioneSbagliata(const Lettura& l, const DettagliDocumentari& dettagli) {
   const DataScritta& d = l.data;
   std::vector<std::pair<int, std::string>> numeri;
   std::size_t tipi = 0;
   for (const DatiIndizione& k : kIndizioni) {
-    if (!ammessa(k.tipo, l.tipoIndizione)) continue;
+    if (!ammessa(k.tipo, dettagli.tipoIndizione)) continue;
     ++tipi;
     const int n = indizione(d.annoComune, d.mese, d.giorno, k.tipo);
     auto gruppo = numeri.begin();
@@ -301,7 +312,7 @@ std::string indizioneSbagliata(const Lettura& l) {
   for (std::size_t i = 0; i < numeri.size(); ++i)
     testo += (i == 0 ? "" : " o ") + inRomani(numeri[i].first) +
              (conTipi ? " (" + numeri[i].second + ")" : std::string());
-  return testo + ", non " + inRomani(l.indizioneScritta);
+  return testo + ", non " + inRomani(dettagli.indizioneScritta);
 }
 
 // Why a text is no answerable date.
@@ -336,13 +347,15 @@ std::string motivo(std::string_view ingresso, const Lettura& l, const Datazione&
     case Esito::DoppiaDiscorde:
       return doppiaDiscorde(l, luogo);
     case Esito::ContoFuori:
-      return contoFuori(l);
+      return contoFuori(l, dettagliDi(ingresso, datazione));
     case Esito::MeseSconosciuto:
-      return meseSconosciuto(ingresso, l);
+      return meseSconosciuto(ingresso, dettagliDi(ingresso, datazione));
     case Esito::IndizioneFuori:
-      return "l'indizione va da I a XV, non " + inRomani(l.indizioneScritta);
+      return "l'indizione va da I a XV, non " +
+             inRomani(dettagliDi(ingresso, datazione).indizioneScritta);
     case Esito::IndizioneSbagliata:
-      return indizioneSbagliata(l) + letturaCheTorna(ingresso, l, datazione);
+      return indizioneSbagliata(l, dettagliDi(ingresso, datazione)) +
+             letturaCheTorna(ingresso, l, datazione);
     case Esito::NonUnaData:
       break;
   }

@@ -36,7 +36,10 @@ std::string giornoInParole(const Lettura& l) {
 }
 
 // The ways to read the text again, in the order an editor tries them.
-std::vector<Prova> prove(const Lettura& rifiutata, const Datazione& datazione) {
+std::vector<Prova> prove(const Lettura& rifiutata, const Datazione& chiesta) {
+  // The readings again write no refusal's details.
+  Datazione datazione = chiesta;
+  datazione.dettagli = nullptr;
   std::vector<Prova> prove;
   // Each other style, in the place's calendar.
   for (const DatiStile& s : kStili) {

@@ -141,18 +141,16 @@ void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
   riga = senzaSpaziPrima(riga);
   const std::string_view data = senzaSpazi(riga);
   const bool lunga = std::exchange(lunga_, false) || data.size() > kRigaMassima;
-  // Of a long line only its first kRigaMassima bytes are kept when it comes in pieces, and
-  // only those are looked at when it comes whole.
-  riga = lunga ? riga.substr(0, kRigaMassima) : data;
+  if (!lunga) riga = data;
   if (!lunga && riga.empty()) return;
   const Lettura lettura =
       lunga ? Lettura{Esito::NonUnaData, {}} : leggiSenzaSpazi(riga, datazione_);
-  if (lettura.esito == Esito::Data && datazione_.forme) {
-    consegna(risposte);
-    aggiungiForme(risposte, lettura, datazione_);
-    return;
-  }
   if (lettura.esito == Esito::Data) {
+    if (datazione_.forme) {
+      consegna(risposte);
+      aggiungiForme(risposte, lettura, datazione_);
+      return;
+    }
     if (pronte_.size() - quante_ < kRispostaMassima) consegna(risposte);
     quante_ = static_cast<std::size_t>(scriviRisposta(pronte_.data() + quante_, lettura) -
                                        pronte_.data());
@@ -160,6 +158,9 @@ void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
   }
   consegna(risposte);  // the answers before the error come before it
   errori_ = true;
+  // Of a long line only its first kRigaMassima bytes are kept when it comes in pieces, and
+  // only those are looked at when it comes whole.
+  if (lunga) riga = riga.substr(0, std::min(riga.size(), kRigaMassima));
   errore_(numero_, riga, lettura);
 }
 
