@@ -259,7 +259,8 @@ Lettura valutaConto(Enunciato& e, const Conto& conto, const Datazione& datazione
         giorni = ultimo;
     giorno = romano::giornoDel(conto, giorni);
   }
-  if (giorno != 0) e.data.giorno = giorno;
+  // The date written whole, as the judgement reads it whole.
+  if (giorno != 0) e.data = DataScritta{giorno, m, e.data.anno, e.data.annoComune};
   // One object returned, made where the caller wants it: a reading is not copied (its
   // bytes, just written one by one, would be read back in wide words, which stalls).
   Lettura l = giorno == 0 ? fuori(e.data, conto, giorni, datazione) : valuta(e, datazione);

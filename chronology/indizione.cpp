@@ -17,10 +17,7 @@ std::optional<Indizione> indizioneDi(std::string_view nome) {
 }
 
 std::vector<std::string_view> viciniDelleIndizioni(std::string_view nome) {
-  std::vector<std::string_view> nomi;
-  for (const DatiIndizione& d : kIndizioni) nomi.push_back(d.nome);
-  for (const AltroNomeDiIndizione& a : kAltriNomiDiIndizione) nomi.push_back(a.nome);
-  return vicini(nome, nomi);
+  return vicini(nome, nomiDelle(kIndizioni, kAltriNomiDiIndizione));
 }
 
 }  // namespace almanacco

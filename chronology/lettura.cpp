@@ -33,9 +33,28 @@ bool iso(std::string_view t, DataScritta& d) {
 
 namespace lettura {
 
+namespace {
+// The first two letters of each weekday, in lower case ("lu", "ma", ...): a text that
+// begins with two others has no weekday before it, and is told so without a look-up (the
+// documentary forms begin with a word, and come by the million too).
+constexpr std::uint16_t dueLettere(unsigned char prima, unsigned char seconda) {
+  return static_cast<std::uint16_t>((prima | 0x20) | (seconda | 0x20) << 8);
+}
+constexpr auto kInizi = [] {
+  std::array<std::uint16_t, kNomiGiorni.size()> inizi{};
+  for (std::size_t g = 0; g < inizi.size(); ++g)
+    inizi[g] = dueLettere(static_cast<unsigned char>(kNomiGiorni[g][0]),
+                          static_cast<unsigned char>(kNomiGiorni[g][1]));
+  return inizi;
+}();
+}  // namespace
+
 bool settimanaPrima(Cursore& c, Enunciato& e) {
   // A weekday before the date, with a comma or a blank after it.
   if (!lettera(c.ora())) return true;
+  const std::uint16_t inizio = dueLettere(static_cast<unsigned char>(c.ora()),
+                                          static_cast<unsigned char>(c.t.data()[c.i + 1]));
+  if (std::find(kInizi.begin(), kInizi.end(), inizio) == kInizi.end()) return false;
   e.settimana = settimanaDi(c.parola());
   const bool virgola = c.salta(',');
   return e.settimana && (c.vuoti() || virgola);
