@@ -54,11 +54,29 @@ std::optional<std::string> ripulito(std::string_view t) {
 
 }  // namespace
 
-std::optional<Lettura> formeDocumentarie(std::string_view testo, const Datazione& datazione) {
-  if (Enunciato e; doppiaData(testo, e)) return inDueCalendari(e, datazione);
-  if (auto festa = perFesta(testo, datazione)) return festa;
-  if (const auto chiaro = ripulito(testo)) return leggiData(*chiaro, datazione);
-  return std::nullopt;
+Lettura formeDocumentarie(std::string_view testo, const Datazione& datazione,
+                          const Enunciato& base) {
+  // The counted forms first: lines of them come by the million, double dates one by one.
+  // Every form's reading goes into the one object returned.
+  bool letta = false;
+  Lettura l = dataContata(testo, datazione, base, letta);
+  if (letta) return l;
+  if (Enunciato e = base; doppiaData(testo, e)) {
+    l = inDueCalendari(e, datazione);
+  } else if (auto festa = perFesta(testo, datazione)) {
+    l = *festa;
+    // A feast judges its own day; an indiction stated around it is checked on that day.
+    if (l.esito == Esito::Data) indizioneDetta(base, datazione, l);
+  } else if (auto conClausola = conClausole(testo, datazione, base)) {
+    l = *conClausola;
+  } else if (const auto chiaro = ripulito(testo)) {
+    l = leggiDa(senzaSpazi(*chiaro), datazione, base);
+    // Where the text was changed, a word is no longer where it was.
+    if (datazione.dettagli) datazione.dettagli->lunghezzaParola = 0;
+  } else {
+    l = {Esito::NonUnaData, {}};
+  }
+  return l;
 }
 
 }  // namespace almanacco::lettura

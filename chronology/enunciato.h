@@ -1,11 +1,15 @@
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
 #include "lettura.h"
 #include "parole.h"
+#include "tabelle.h"
 
 // What a text says of a day, before any calendar is asked; the readers of the forms fill
 // it, and one judgement of it against the place's calendar and styles answers them all.
@@ -34,16 +38,42 @@ struct Enunciato : Essenziale {
   // 9999, whether it says before the first or after the last.
   std::optional<Computo> computoDelGemello;
   bool gemelloFuori = false, gemelloPrima = false;
+  // An indiction the text states (clausole.cpp), and the kind it names, if it names one.
+  std::optional<int> indizione;
+  std::optional<Indizione> tipoIndizione;
+  // Whether the clauses around the text were read off it already.
+  bool clausole = false;
 };
 
 // The parts of the fast forms, for the readers that build on them: a weekday before the
 // date ("sabato, "), day, month and year, and what may follow an answer's date (the
 // common year in parentheses, the weekday after a colon). Inline: the fast reader reads
 // answers with them by the million.
+namespace dettaglio {
+// The first two letters of each weekday, in lower case ("lu", "ma", ...): a text that
+// begins with two others has no weekday before it, and is told so without a look-up (the
+// documentary forms begin with a word, and come by the million too).
+constexpr std::uint16_t dueLettere(unsigned char prima, unsigned char seconda) {
+  return static_cast<std::uint16_t>((prima | 0x20) | (seconda | 0x20) << 8);
+}
+inline constexpr auto kInizi = [] {
+  std::array<std::uint16_t, kNomiGiorni.size()> inizi{};
+  for (std::size_t g = 0; g < inizi.size(); ++g)
+    inizi[g] = dueLettere(static_cast<unsigned char>(kNomiGiorni[g][0]),
+                          static_cast<unsigned char>(kNomiGiorni[g][1]));
+  return inizi;
+}();
+}  // namespace dettaglio
+
 [[gnu::always_inline]] inline bool settimanaPrima(parole::Cursore& c, Essenziale& e) {
   using namespace parole;
   // A weekday before the date, with a comma or a blank after it.
   if (!lettera(c.ora())) return true;
+  const std::uint16_t inizio = dettaglio::dueLettere(
+      static_cast<unsigned char>(c.ora()), static_cast<unsigned char>(c.t.data()[c.i + 1]));
+  if (std::find(dettaglio::kInizi.begin(), dettaglio::kInizi.end(), inizio) ==
+      dettaglio::kInizi.end())
+    return false;
   e.settimana = settimanaDi(c.parola());
   const bool virgola = c.salta(',');
   return e.settimana && (c.vuoti() || virgola);
@@ -107,18 +137,37 @@ struct Enunciato : Essenziale {
   return true;
 }
 
+// An indiction the text states, checked on the day the reading found: whether it holds;
+// where not, the reading says why.
+bool indizioneDetta(const Enunciato& e, const Datazione& datazione, Lettura& lettura);
+
 // The judgement: the year's digits and range, the style (asked, or the place's in the
 // years it used each), the day in the place's calendar, then every claim the text makes.
 Lettura valuta(const Enunciato& e, const Datazione& datazione);
 
 // The documentary forms, each in a file of its own, tried in turn on a text the fast
-// reader finds no date in (a copy followed by 16 zeros): the first that reads it answers.
-std::optional<Lettura> formeDocumentarie(std::string_view testo, const Datazione& datazione);
+// reader finds no date in (a copy followed by 16 zeros): the first that reads it answers;
+// a text none reads is no date. `base` is what a form around the text already said of it
+// (an indiction). The reading is returned, not an optional one: the answer of a million
+// lines is made where it is written, never copied on the way.
+Lettura formeDocumentarie(std::string_view testo, const Datazione& datazione,
+                          const Enunciato& base);
+// The reader of a text without blanks around it, fast forms first, from `base`: for a
+// form that reads a date inside the text.
+Lettura leggiDa(std::string_view testo, const Datazione& datazione, const Enunciato& base);
 
 // Each form: whether the text is in it, and what it says.
 bool doppiaData(std::string_view testo, Enunciato& e);
 // A date by feast (feste.cpp): its day depends on the place's Easter and styles, so the
 // form judges it itself.
 std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazione);
+// Roman dating (romane.cpp) and the entering and leaving month (notarili.cpp), read in the
+// frame they share (cornice.cpp), and any form with an indiction or a style of the year
+// before or after it (clausole.cpp): what the text says, or nothing (`letta` false) where
+// it is not in the form.
+Lettura dataContata(std::string_view testo, const Datazione& datazione, const Enunciato& base,
+                    bool& letta);
+std::optional<Lettura> conClausole(std::string_view testo, const Datazione& datazione,
+                                   const Enunciato& base);
 
 }  // namespace almanacco::lettura

@@ -4,11 +4,25 @@
 #include <string>
 #include <string_view>
 
+#include "indizione.h"
 #include "luoghi.h"
 #include "regola.h"
+#include "romano.h"
 #include "stili.h"
 
 namespace almanacco {
+
+// What a refusal of the documentary forms names besides its Esito: the count out of its
+// stretch and the days of its month; where in the text the word that names no month is;
+// the indiction stated and the kind it was checked in (none for any). Kept out of the
+// Lettura, which a million lines a second copy: it is found again when a message wants it.
+struct DettagliDocumentari {
+  Conto conto{};
+  int giorniDelMese = 0;
+  std::size_t parola = 0, lunghezzaParola = 0;
+  int indizioneScritta = 0;
+  std::optional<Indizione> tipoIndizione{};
+};
 
 // How a document dates its days: the place, whose calendar counts the days and whose
 // styles turn the year; a style asked over the place's own; and, when `doppia`, whether
@@ -18,6 +32,13 @@ struct Datazione {
   const Luogo* luogo = &kItaliaLuogo;
   std::optional<Stile> stile;
   bool doppia = false;
+  // The kind of indiction a stated one is checked against (the Roman: either of its two
+  // beginnings); without it, any kind. With `forme`, a date is answered with every form
+  // the program reads it in (forme.h). Where `dettagli` points, a documentary form writes
+  // what its refusal names (the messages read a refused text again with it).
+  std::optional<Indizione> indizione{};
+  bool forme = false;
+  DettagliDocumentari* dettagli = nullptr;
 };
 
 // A date as a terminal or a document gives it. `anno` is the year as written;
@@ -35,6 +56,10 @@ struct DataScritta {
 //   StileFinito: a date in a style after its last year. NelLuogoMai: a place's styles give
 //   the written date no day of the years each was used in. StileAmbiguo: two of them do.
 //   DoppiaDiscorde: the two halves of a double date are not one day.
+//   The documentary forms' own: ContoFuori, a Roman or notarial count outside its stretch
+//   of the month; MeseSconosciuto, a word where such a form wants a month, which names
+//   none; IndizioneFuori, an indiction other than I to XV; IndizioneSbagliata, one the day
+//   has in no kind asked. What else they name is in DettagliDocumentari.
 enum class Esito : unsigned char {
   Data,
   NonUnaData,
@@ -65,6 +90,11 @@ enum class Esito : unsigned char {
   FestaAmbigua,
   FestaMai,
   PasqualeMai,
+  // The documentary forms (romane.cpp, notarili.cpp, clausole.cpp).
+  ContoFuori,
+  MeseSconosciuto,
+  IndizioneFuori,
+  IndizioneSbagliata,
 };
 
 struct Lettura {

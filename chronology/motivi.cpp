@@ -6,6 +6,9 @@
 
 #include "citazione.h"
 #include "datafesta.h"
+#include "latino.h"
+#include "nomi.h"
+#include "riletture.h"
 #include "tabelle.h"
 
 namespace almanacco {
@@ -222,6 +225,106 @@ std::string doppiaDiscorde(const Lettura& l, const Luogo& luogo) {
          proprio + " è " + altro + " " + std::string(nomeDelComputo(l.computoGemello));
 }
 
+// The refusals of the documentary forms (romane.cpp, notarili.cpp, clausole.cpp): what
+// they name is found again by reading the text once more. A count or an indiction is
+// named in Roman numerals, as the documents write them.
+DettagliDocumentari dettagliDi(std::string_view ingresso, const Datazione& datazione) {
+  DettagliDocumentari dettagli;
+  Datazione con = datazione;
+  con.dettagli = &dettagli;
+  leggiData(ingresso, con);
+  return dettagli;
+}
+
+std::string inRomani(int n) {
+  const std::string_view r = latino::inRomano(n);
+  return r.empty() ? numero(n) : std::string(r);
+}
+
+// "il conto delle calende di marzo va da XVI (14 febbraio) a pridie (28 febbraio): XX è
+// fuori", "i giorni uscenti di febbraio vanno da XIV (15 febbraio) a I (28 febbraio)".
+std::string contoFuori(const Lettura& l, const DettagliDocumentari& dettagli) {
+  const Conto& c = dettagli.conto;
+  const int giorni = dettagli.giorniDelMese;
+  const std::string scritto = inRomani(c.numero);
+  if (c.bis) {
+    if (c.verso != Verso::Calende || c.mese != 3 || c.numero != 6)
+      return "si conta due volte solo il VI prima delle calende di marzo, non il " + scritto;
+    return "febbraio " + numero(l.data.annoComune) +
+           " ha 28 giorni: il bis VI prima delle calende di marzo è solo degli anni bisestili";
+  }
+  const int mese = c.verso == Verso::Calende ? romano::mesePrima(c.mese) : c.mese;
+  const int massimo = romano::contoMassimo(c.verso, mese, giorni);
+  const auto giorno = [&](int n) {
+    return giornoEMese(romano::giornoDel({c.verso, static_cast<std::uint8_t>(n), c.mese}, giorni),
+                       mese);
+  };
+  if (c.verso == Verso::Entrante || c.verso == Verso::Uscente) {
+    const bool entrante = c.verso == Verso::Entrante;
+    return std::string(entrante ? "i giorni entranti di " : "i giorni uscenti di ") +
+           minuscola(kNomiMesi[mese - 1]) + " vanno da " +
+           (entrante ? "I (" + giorno(1) + ") a " + inRomani(massimo) + " (" + giorno(massimo)
+                     : inRomani(massimo) + " (" + giorno(massimo) + ") a I (" + giorno(1)) +
+           "): " + scritto + " è fuori";
+  }
+  constexpr std::string_view kFissi[] = {"", "calende", "none", "idi"};
+  std::string testo = "il conto delle " + std::string(kFissi[static_cast<int>(c.verso)]) + " di " +
+                      minuscola(kNomiMesi[c.mese - 1]) + " va da " + inRomani(massimo) + " (" +
+                      giorno(massimo) + ") a pridie (" + giorno(2) + "): " + scritto + " è fuori";
+  // Some documents counted every day from the next Kalends, Nones and Ides left aside
+  // (Siena 1222, "xviij kal. novembris", 15 October: C. Paoli, 1870).
+  const int tutti = giorni + 2 - c.numero;
+  if (c.verso == Verso::Calende && c.numero > massimo && tutti >= 1)
+    testo.append("; contando tutti i giorni dalle calende, come talvolta nei documenti senesi, ")
+        .append(tutti == 8 || tutti == 11 ? "sarebbe l'" : "sarebbe il ")
+        .append(giornoEMese(tutti, mese));
+  return testo;
+}
+
+// "\"octobrix\" non è un mese (forse octobris?)".
+std::string meseSconosciuto(std::string_view ingresso, const DettagliDocumentari& dettagli) {
+  // The word in the text as it was read: without the blanks around it.
+  const std::string_view letto = senzaSpazi(ingresso);
+  const std::size_t fine = dettagli.parola + dettagli.lunghezzaParola;
+  if (dettagli.lunghezzaParola == 0 || fine > letto.size())
+    return "dove va il mese c'è una parola che non è un mese";
+  const std::string_view parola = letto.substr(dettagli.parola, dettagli.lunghezzaParola);
+  std::vector<std::string_view> mesi;
+  for (const latino::Voce& v : latino::kMesi) mesi.push_back(v.testo);
+  const auto simili = vicini(parola, mesi);
+  std::string testo = citazione(parola) + " non è un mese";
+  for (std::size_t i = 0; i < simili.size(); ++i)
+    testo += (i == 0 ? " (forse " : i + 1 == simili.size() ? " o " : ", ") + std::string(simili[i]);
+  return simili.empty() ? testo : testo + "?)";
+}
+
+// "indizione VI (greca, senese, bedana, romana dal 25 dicembre) o V (genovese, romana), non
+// VII": the day's number in each kind asked, the kinds that agree together.
+std::string indizioneSbagliata(const Lettura& l, const DettagliDocumentari& dettagli) {
+  const DataScritta& d = l.data;
+  std::vector<std::pair<int, std::string>> numeri;
+  std::size_t tipi = 0;
+  for (const DatiIndizione& k : kIndizioni) {
+    if (!ammessa(k.tipo, dettagli.tipoIndizione)) continue;
+    ++tipi;
+    const int n = indizione(d.annoComune, d.mese, d.giorno, k.tipo);
+    auto gruppo = numeri.begin();
+    while (gruppo != numeri.end() && gruppo->first != n) ++gruppo;
+    if (gruppo == numeri.end()) gruppo = numeri.insert(numeri.end(), {n, {}});
+    // The two Roman kinds of one number are the Roman.
+    if (k.tipo == Indizione::Romana && gruppo->second.ends_with("romana dal 25 dicembre"))
+      gruppo->second.erase(gruppo->second.size() - std::string_view(" dal 25 dicembre").size());
+    else
+      gruppo->second += (gruppo->second.empty() ? "" : ", ") + std::string(k.nome);
+  }
+  std::string testo = "indizione ";
+  const bool conTipi = numeri.size() > 1 || tipi < kIndizioni.size();
+  for (std::size_t i = 0; i < numeri.size(); ++i)
+    testo += (i == 0 ? "" : " o ") + inRomani(numeri[i].first) +
+             (conTipi ? " (" + numeri[i].second + ")" : std::string());
+  return testo + ", non " + inRomani(dettagli.indizioneScritta);
+}
+
 // Why a text is no answerable date.
 std::string motivo(std::string_view ingresso, const Lettura& l, const Datazione& datazione) {
   const Luogo& luogo = *datazione.luogo;
@@ -241,7 +344,7 @@ std::string motivo(std::string_view ingresso, const Lettura& l, const Datazione&
       return inesistente(l, luogo);
     case Esito::SettimanaSbagliata:
       return "cade di " + minuscola(kNomiGiorni[l.settimana]) + ", non di " +
-             minuscola(kNomiGiorni[l.settimanaScritta]);
+             minuscola(kNomiGiorni[l.settimanaScritta]) + letturaCheTorna(ingresso, l, datazione);
     case Esito::AnnoComuneSbagliato:
       return annoComuneSbagliato(l, datazione);
     case Esito::StileFinito:
@@ -267,6 +370,16 @@ std::string motivo(std::string_view ingresso, const Lettura& l, const Datazione&
     case Esito::FestaMai:
     case Esito::PasqualeMai:
       return motivoPerFesta(ingresso, l, datazione);
+    case Esito::ContoFuori:
+      return contoFuori(l, dettagliDi(ingresso, datazione));
+    case Esito::MeseSconosciuto:
+      return meseSconosciuto(ingresso, dettagliDi(ingresso, datazione));
+    case Esito::IndizioneFuori:
+      return "l'indizione va da I a XV, non " +
+             inRomani(dettagliDi(ingresso, datazione).indizioneScritta);
+    case Esito::IndizioneSbagliata:
+      return indizioneSbagliata(l, dettagliDi(ingresso, datazione)) +
+             letturaCheTorna(ingresso, l, datazione);
     case Esito::NonUnaData:
       break;
   }

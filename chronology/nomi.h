@@ -22,4 +22,15 @@ std::vector<std::string_view> vicini(std::string_view nome,
                                      const std::vector<std::string_view>& candidati,
                                      std::size_t quanti = 3);
 
+// The names of the rows of tables (each row's `nome`), in order: a table's own names, then
+// the others it is known by, to look the nearest among.
+template <class... Tabelle>
+std::vector<std::string_view> nomiDelle(const Tabelle&... tabelle) {
+  std::vector<std::string_view> nomi;
+  (..., [&nomi](const auto& tabella) {
+    for (const auto& riga : tabella) nomi.push_back(riga.nome);
+  }(tabelle));
+  return nomi;
+}
+
 }  // namespace almanacco

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <utility>
 
+#include "forme.h"
 #include "regola.h"
 #include "tabelle.h"
 
@@ -138,7 +139,10 @@ void aggiungiRisposta(std::string& risposte, const Lettura& lettura) {
 
 Lettura rispondi(std::string_view testo, std::string& risposte, const Datazione& datazione) {
   const Lettura lettura = leggiData(testo, datazione);
-  if (lettura.esito == Esito::Data) aggiungiRisposta(risposte, lettura);
+  if (lettura.esito == Esito::Data && datazione.forme)
+    aggiungiForme(risposte, lettura, datazione);
+  else if (lettura.esito == Esito::Data)
+    aggiungiRisposta(risposte, lettura);
   return lettura;
 }
 
@@ -155,6 +159,11 @@ void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
   const Lettura lettura =
       lunga ? Lettura{Esito::TroppoLunga, {}} : leggiSenzaSpazi(riga, datazione_);
   if (lettura.esito == Esito::Data) {
+    if (datazione_.forme) {
+      consegna(risposte);
+      aggiungiForme(risposte, lettura, datazione_);
+      return;
+    }
     if (pronte_.size() - quante_ < kRispostaMassima) consegna(risposte);
     quante_ = static_cast<std::size_t>(scriviRisposta(pronte_.data() + quante_, lettura) -
                                        pronte_.data());
@@ -162,6 +171,9 @@ void Risponditore::rispondiRiga(std::string_view riga, std::string& risposte) {
   }
   consegna(risposte);  // the answers before the error come before it
   errori_ = true;
+  // Of a long line only its first kRigaMassima bytes are kept when it comes in pieces, and
+  // only those are looked at when it comes whole.
+  if (lunga) riga = riga.substr(0, std::min(riga.size(), kRigaMassima));
   errore_(numero_, riga, lettura);
 }
 

@@ -19,10 +19,7 @@ std::optional<NomeDiStile> stileDi(std::string_view nome) {
 }
 
 std::vector<std::string_view> viciniDegliStili(std::string_view nome) {
-  std::vector<std::string_view> nomi;
-  for (const DatiStile& s : kStili) nomi.push_back(s.nome);
-  for (const AltroNome& a : kAltriNomi) nomi.push_back(a.nome);
-  return vicini(nome, nomi);
+  return vicini(nome, nomiDelle(kStili, kAltriNomi));
 }
 
 }  // namespace almanacco

@@ -1,13 +1,15 @@
-// Arbitrary bytes as dates from a terminal, in an arbitrary place's calendar and style of
-// the year, split into pieces of arbitrary sizes: nothing may crash or trip a sanitizer;
-// the answers and errors may not depend on how the input was split; every answer is a
-// result line of a date that reads back as itself.
+// Arbitrary bytes as dates from a terminal, in an arbitrary place's calendar, style of the
+// year and kind of indiction, split into pieces of arbitrary sizes: nothing may crash or
+// trip a sanitizer; the answers and errors may not depend on how the input was split;
+// every answer is a result line of a date that reads back as itself, and so is every form
+// --forme writes for it.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "forme.h"
 #include "luoghi.h"
 #include "motivi.h"
 #include "risposta.h"
@@ -60,6 +62,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
       stile < kStili.size())
     datazione.stile = kStili[stile].stile;
   datazione.doppia = fonte.ConsumeBool();
+  if (const auto tipo = fonte.ConsumeIntegralInRange<std::size_t>(0, kIndizioni.size());
+      tipo < kIndizioni.size())
+    datazione.indizione = kIndizioni[tipo].tipo;
   const std::string ingresso = fonte.ConsumeRemainingBytesAsString();
 
   const Esiti intero = rispondi(ingresso, {}, datazione);
@@ -86,6 +91,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* dati, std::size_t quan
     std::string ancora;
     aggiungiRisposta(ancora, riletta);
     richiedi(ancora == risposta);
+  }
+  // Every form --forme writes reads back as the same day, but for the answer itself before
+  // the year 100.
+  std::string forme;
+  aggiungiForme(forme, lettura, datazione);
+  for (std::size_t da = 0, a; da < forme.size(); da = a + 1) {
+    a = forme.find('\n', da);
+    if (da == 0 && !anniInteri) continue;
+    const Lettura l = leggiData(std::string_view(forme).substr(da, a - da), datazione);
+    richiedi(l.esito == Esito::Data && l.data.giorno == lettura.data.giorno &&
+             l.data.mese == lettura.data.mese && l.data.annoComune == lettura.data.annoComune);
   }
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "indizione.h"
 #include "luoghi.h"
 #include "stili.h"
 
@@ -136,6 +137,18 @@ constexpr std::string_view kUso =
     "sono i giorni dal lunedì al venerdì. L'anno è quello scritto, nello stile del\n"
     "luogo o in quello dato; la Pasqua è quella del luogo: col computo giuliano\n"
     "finché vi si contavano i giorni col giuliano, col gregoriano dopo.\n"
+    "Le date di notai e cancellerie: alla romana, contando all'indietro verso\n"
+    "calende, none e idi (III kal. oct. 1300, pridie idus martii 1300, kalendis\n"
+    "martii 1300, III calende di ottobre 1300; negli anni bisestili bis VI kal.\n"
+    "mart. è il 25 febbraio), e col mese entrante e uscente (die III intrante\n"
+    "martio 1300, die tertio exeunte decembris 1217, 3 uscente dicembre 1300).\n"
+    "L'anno è quello in corso quel giorno nello stile del documento: III kal. ian.\n"
+    "1300 è il 30 dicembre 1300. Un'indizione (indizione VI, indictione sexta,\n"
+    "ind. 6), prima o dopo la data, è controllata come il giorno della settimana;\n"
+    "dopo la data si può scrivere lo stile (25 febbraio 1706 more veneto,\n"
+    "29 dicembre 1218, stile natività). Se il giorno della settimana o l'indizione\n"
+    "non tornano, il messaggio dice quale lettura torna, se ce n'è una: in un altro\n"
+    "stile, nell'altro calendario, con un altro tipo di indizione.\n"
     "\n"
     "Il trattino - al posto di una data legge le date dallo standard input, una per\n"
     "riga; le righe vuote si saltano. Dopo -- ogni argomento è una data, anche se\n"
@@ -155,9 +168,17 @@ constexpr std::string_view kUso =
     "                          numero d'oro, epatta, ciclo solare, indizione,\n"
     "                          Pasqua e numero del calendario dei 35) e le sue\n"
     "                          feste mobili, ognuna con il suo giorno\n"
+    "  -i, --indizione=TIPO    controlla l'indizione solo nel tipo dato; senza,\n"
+    "                          basta che torni in uno dei tipi\n"
+    "  -f, --forme             scrive ogni data in ogni forma che legge, una per\n"
+    "                          riga: la risposta, alla romana, col mese entrante\n"
+    "                          o uscente, con l'indizione di ogni tipo, con\n"
+    "                          l'anno degli altri stili che lo cambiano; ogni\n"
+    "                          riga si rilegge come lo stesso giorno\n"
     "  -h, --help              mostra questo aiuto ed esce\n"
     "  -v, --version           mostra la versione ed esce\n"
-    "Con elenco al posto del luogo o dello stile, mostra l'elenco ed esce.\n"
+    "Con elenco al posto del luogo, dello stile o del tipo di indizione, mostra\n"
+    "l'elenco ed esce.\n"
     "\n"
     "Senza --calendario il calendario è quello d'Italia, giuliano fino al\n"
     "4 ottobre 1582 e gregoriano dal 15 ottobre, e l'anno comincia il 1° gennaio.\n"
@@ -167,6 +188,27 @@ constexpr std::string_view kStiliIntro =
     "\n"
     "Gli stili, cioè il giorno da cui si contava l'anno, anticipato o posticipato\n"
     "rispetto al 1° gennaio (senza --stile, quelli del luogo):\n";
+
+constexpr std::string_view kIndizioniIntro =
+    "\n"
+    "I tipi di indizione, cioè il giorno da cui il numero cresce di uno (con\n"
+    "--indizione=romana, l'uno e l'altro dei romani):\n";
+
+// The kinds of indiction with the day each moves on and where it was used.
+std::string indizioni(std::string_view rientro) {
+  constexpr std::size_t kNome = 24;
+  const std::string seguito = std::string(rientro) + std::string(kNome, ' ');
+  std::string testo;
+  for (const DatiIndizione& d : kIndizioni) {
+    std::string uso(d.uso);
+    std::string altri;
+    for (const AltroNomeDiIndizione& a : kAltriNomiDiIndizione)
+      if (a.tipo == d.tipo) altri += (altri.empty() ? "" : ", ") + std::string(a.nome);
+    if (!altri.empty()) uso += "; anche " + altri;
+    testo += riempi(uso, seguito, std::string(rientro) + colonna(d.nome, kNome));
+  }
+  return testo;
+}
 
 constexpr std::string_view kFine =
     "\n"
@@ -182,8 +224,8 @@ constexpr std::string_view kFine =
     "  0  ogni data ha avuto la sua risposta\n"
     "  1  qualche data non ha risposta, e una riga dice perché (le altre l'hanno\n"
     "     comunque), o leggere o scrivere non è riuscito\n"
-    "  2  un'opzione sconosciuta o usata male; un luogo o uno stile sconosciuto,\n"
-    "     ambiguo o dato due volte diverso\n";
+    "  2  un'opzione sconosciuta o usata male; un luogo, uno stile o un tipo di\n"
+    "     indizione sconosciuto, ambiguo o dato due volte diverso\n";
 
 }  // namespace
 
@@ -191,7 +233,7 @@ std::string aiuto() {
   std::string codici;
   for (const Luogo& l : kLuoghi) codici.append(codici.empty() ? "" : " ").append(l.codice);
   return std::string(kUso) + riempi(codici, "  ") + std::string(kStiliIntro) + stili("  ") +
-         std::string(kFine);
+         std::string(kIndizioniIntro) + indizioni("  ") + std::string(kFine);
 }
 
 std::string elencoDeiLuoghi() {
@@ -227,6 +269,10 @@ std::string elencoDeiLuoghi() {
 
 std::string elencoDegliStili() {
   return stili("");
+}
+
+std::string elencoDelleIndizioni() {
+  return indizioni("");
 }
 
 }  // namespace almanacco

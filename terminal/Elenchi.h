@@ -10,5 +10,6 @@ namespace almanacco {
 std::string aiuto();
 std::string elencoDeiLuoghi();
 std::string elencoDegliStili();
+std::string elencoDelleIndizioni();
 
 }  // namespace almanacco

@@ -147,6 +147,7 @@ std::optional<int> annoDi(std::string_view testo) {
   if (anno < kPrimoAnnoStorico) return std::nullopt;
   return anno;
 }
+constexpr char kIndizione = 'i', kForme = 'f';
 
 bool èElenco(std::string_view nome) {
   return normalizzato(nome) == kElenco;
@@ -195,13 +196,15 @@ Comando rigaDiComando(int argc, char* argv[]) {
                                         {"stile", required_argument, nullptr, kStileBreve},
                                         {"doppia-data", no_argument, nullptr, kDoppia},
                                         {"anno", required_argument, nullptr, kAnno},
+                                        {"indizione", required_argument, nullptr, kIndizione},
+                                        {"forme", no_argument, nullptr, kForme},
                                         {"help", no_argument, nullptr, kAiuto},
                                         {"version", no_argument, nullptr, kVersione},
                                         {nullptr, 0, nullptr, 0}};
   Datazione datazione;
   Comando comando;
   // A place or a style as the user wrote it, to name it if another is given after it.
-  std::string luogoScritto, stileScritto;
+  std::string luogoScritto, stileScritto, indizioneScritta;
   // The year whose elements --anno writes, before any date is answered.
   std::optional<int> anno;
   // A list or the help is written by a terminal of its own, with its write errors.
@@ -213,7 +216,7 @@ Comando rigaDiComando(int argc, char* argv[]) {
   };
   opterr = 0;  // the messages are the program's own
   optind = 1;
-  for (int opzione; (opzione = getopt_long(argc, argv, ":c:s:dhva:", kOpzioni, nullptr)) != -1;) {
+  for (int opzione; (opzione = getopt_long(argc, argv, ":c:s:da:i:fhv", kOpzioni, nullptr)) != -1;) {
     switch (opzione) {
       case kCalendario: {
         if (èElenco(optarg)) return scrivi(elencoDeiLuoghi());
@@ -278,6 +281,27 @@ Comando rigaDiComando(int argc, char* argv[]) {
         anno = scritto;
         break;
       }
+      case kIndizione: {
+        if (èElenco(optarg)) return scrivi(elencoDelleIndizioni());
+        const auto tipo = indizioneDi(optarg);
+        if (!tipo) {
+          comando.stato = usoSbagliato(
+              "indizione sconosciuta " + citazione(optarg) + forse(viciniDelleIndizioni(optarg)),
+              "per l'elenco: lunario --indizione=elenco");
+          return comando;
+        }
+        if (datazione.indizione && *datazione.indizione != *tipo) {
+          comando.stato = usoSbagliato("due indizioni diverse: " + citazione(indizioneScritta) +
+                                       " e " + citazione(optarg));
+          return comando;
+        }
+        datazione.indizione = tipo;
+        indizioneScritta = optarg;
+        break;
+      }
+      case kForme:
+        datazione.forme = true;
+        break;
       case kAiuto:
         return scrivi(aiuto());
       case kVersione:
@@ -291,7 +315,8 @@ Comando rigaDiComando(int argc, char* argv[]) {
         // A long option the program lacks, or one of its own given an argument
         // (--help=x): getopt has moved past the word, which is named whole. Otherwise a
         // letter the program lacks, inside a word of letters.
-        if (optopt == 0 || optopt == kAiuto || optopt == kVersione || optopt == kDoppia) {
+        if (optopt == 0 || optopt == kAiuto || optopt == kVersione || optopt == kDoppia ||
+            optopt == kForme) {
           const std::string nome = citazione(argv[optind - 1]);
           comando.stato =
               usoSbagliato(optopt == 0 ? "opzione sconosciuta " + nome
@@ -311,6 +336,12 @@ Comando rigaDiComando(int argc, char* argv[]) {
     else if (datazione.doppia)
       comando.stato = usoSbagliato(
           "--doppia-data vale solo per le date del terminale: la finestra scrive un giorno solo");
+    else if (datazione.indizione)
+      comando.stato = usoSbagliato(
+          "--indizione vale solo per le date del terminale: la finestra non legge indizioni");
+    else if (datazione.forme)
+      comando.stato = usoSbagliato(
+          "--forme vale solo per le date del terminale: la finestra scrive una forma sola");
     return comando;
   }
   Terminale terminale(datazione);

@@ -1,0 +1,279 @@
+// The frame of the counted forms: the year, the indiction and the weekday a notary wrote
+// around the day ("1294, indictione septima, die Mercurii quinto intrante Majo",
+// "die veneris tercio exeunte decembris 1217", "III kal. oct. 1300: Giovedì"), and the
+// judgement of the day a count names in the year it is of.
+#include "cornice.h"
+
+#include <algorithm>
+
+namespace almanacco::lettura {
+
+using namespace parole;
+using latino::Parola;
+using latino::Specie;
+using Tipo = Gettone::Tipo;
+
+Gettoni::Gettoni(std::string_view testo) : testo_(testo) {
+  // Read by hand rather than by a Cursore: a line of a notarial form is mostly its tokens.
+  const char* t = testo.data();
+  std::size_t i = 0;
+  while (true) {
+    while (vuoto(t[i])) ++i;
+    if (i >= testo.size()) break;
+    if (n_ == kMassimo) {
+      n_ = 0;  // more than a date has: no form's
+      break;
+    }
+    // Each token is made whole, then written once.
+    Gettone g{};
+    g.inizio = static_cast<std::uint16_t>(i);
+    if (cifra(t[i])) {
+      g.tipo = Tipo::Cifre;
+      Cursore c{testo, i};
+      g.cifre = static_cast<std::uint8_t>(std::min<std::size_t>(c.cifre(g.numero), 255));
+      i = c.i;
+    } else if (lettera(t[i])) {
+      g.tipo = Tipo::Parola;
+      // A word of 16 bytes or more is no name and no numeral.
+      Chiave k;
+      if (leggiParolaSeguita(t, i, k)) {
+        const latino::Significato voce = latino::kLessico.cerca(k);
+        g.specie = voce.specie;
+        g.valore = voce.valore;
+        // A numeral past the lexicon's: a year ("MCCCXVI"), a count far out of its stretch.
+        if (voce.specie == Specie::Romano)
+          g.romano = voce.valore;
+        else if (voce.specie == Specie::Nessuna)
+          g.romano = static_cast<std::uint16_t>(latino::numeroRomano(k));
+      }
+      g.fine = static_cast<std::uint16_t>(i);
+      g.punto = t[i] == '.';
+      i += g.punto ? 1 : 0;
+      g_[n_++] = g;
+      continue;
+    } else {
+      g.tipo = Tipo::Segno;
+      g.segno = t[i++];
+    }
+    g.fine = static_cast<std::uint16_t>(i);
+    g_[n_++] = g;
+  }
+  g_[n_] = g_[n_ + 1] = g_[n_ + 2] = Gettone{};
+}
+
+Trovato mese(Passo& p, std::uint8_t& m, std::size_t& ignota) {
+  const Gettone& g = p.ora();
+  if (g.tipo != Tipo::Parola) return Trovato::No;
+  const std::size_t parola = p.i++;
+  if (g.specie != Specie::Mese) {
+    ignota = parola;
+    return Trovato::MeseIgnoto;
+  }
+  m = g.valore;
+  return Trovato::Giorno;
+}
+
+namespace {
+
+// A year, as figures (any number of them: the judgement names one cut short) or as a
+// Roman numeral ("MCCCXVI"), after "anno" or "anno domini" if the text says so; without
+// them, a numeral from 1000 up only, as short Latin words ("di") are numerals too.
+// `intero`: where figures could also be a count, only three or four are a year.
+bool anno(Passo& p, Enunciato& e, bool intero) {
+  const std::size_t da = p.i;
+  const bool detto = p.salta(Parola::Anno);
+  if (detto) p.salta(Parola::Domini);
+  const Gettone& g = p.ora();
+  if (g.tipo == Tipo::Cifre && (!intero || detto || g.cifre >= 3)) {
+    e.data.anno = g.numero;
+    e.cifreAnno = g.cifre;
+  } else if (const int r = g.romano; r >= (detto ? 100 : 1000)) {
+    e.data.anno = r;
+    e.cifreAnno = 4;
+  } else {
+    p.i = da;
+    return false;
+  }
+  ++p.i;
+  return true;
+}
+
+// A weekday before the day: Italian ("venerdì"), Latin ("die veneris", "dominica"), or
+// counted from Sunday ("feria sexta"), with a comma after it or none.
+bool settimanaDavanti(Passo& p, Enunciato& e) {
+  if (e.settimana) return false;
+  const std::size_t da = p.i;
+  const bool die = p.salta(Parola::Die);
+  const Gettone& g = p.ora();
+  if (g.specie == Specie::Settimana) {
+    e.settimana = static_cast<Giorno>(g.valore);
+    ++p.i;
+  } else if (!die && p.salta(Parola::Feria)) {
+    // Feria prima is Sunday, secunda Monday, septima Saturday.
+    if (const auto n = numero(p); n && *n >= 1 && *n <= 7)
+      e.settimana = static_cast<Giorno>((*n + 5) % 7);
+  }
+  if (!e.settimana) {
+    p.i = da;
+    return false;
+  }
+  p.salta(',');
+  return true;
+}
+
+// What the answers write after a date: the common year in parentheses, the weekday after a
+// colon.
+bool coda(Passo& p, Enunciato& e) {
+  if (p.ora().tipo == Tipo::Segno && p.ora().segno == '(' && p.g[p.i + 1].tipo == Tipo::Cifre) {
+    const Gettone& anno = p.g[p.i + 1];
+    if (p.g[p.i + 2].tipo != Tipo::Segno || p.g[p.i + 2].segno != ')') return false;
+    e.annoComune = anno.numero;
+    e.cifreAnnoComune = anno.cifre;
+    p.i += 3;
+  }
+  if (!p.salta(':')) return true;
+  if (e.settimana || p.ora().specie != Specie::Settimana) return false;
+  e.settimana = static_cast<Giorno>(p.ora().valore);
+  ++p.i;
+  return true;
+}
+
+}  // namespace
+
+int ultimoGiorno(int anno, int mese, const ContoDeiGiorni& conto) {
+  for (int g = 31; g >= 28; --g)
+    if (esisteva(anno, mese, g, conto)) return g;
+  return 0;
+}
+
+bool clausolaIndizione(Passo& p, Enunciato& e) {
+  const std::size_t da = p.i;
+  if (e.indizione || !p.salta(Parola::Indizione)) return false;
+  std::optional<int> n;
+  if (p.ora().tipo == Tipo::Cifre) {
+    if (p.ora().cifre <= 2) n = p.ora().numero;
+    ++p.i;
+  } else {
+    n = numero(p);
+  }
+  if (!n) {
+    p.i = da;
+    return false;
+  }
+  e.indizione = n;
+  // The kind after the number: the longest of the names the text goes on with.
+  if (p.finito()) return true;
+  const std::string_view resto = p.g.testo().substr(p.ora().inizio);
+  std::optional<Indizione> tipo;
+  std::size_t lunghezza = 0;
+  const auto prova = [&](std::string_view nome, Indizione t) {
+    if (resto.size() < nome.size() || nome.size() <= lunghezza) return;
+    for (std::size_t k = 0; k < nome.size(); ++k)
+      if ((resto[k] | 0x20) != (nome[k] | 0x20)) return;
+    if (lettera(resto.data()[nome.size()]) || cifra(resto.data()[nome.size()])) return;
+    tipo = t;
+    lunghezza = nome.size();
+  };
+  for (const DatiIndizione& d : kIndizioni) prova(d.nome, d.tipo);
+  for (const AltroNomeDiIndizione& a : kAltriNomiDiIndizione) prova(a.nome, a.tipo);
+  if (!tipo) return true;
+  e.tipoIndizione = tipo;
+  const std::size_t fine = p.ora().inizio + lunghezza;
+  while (!p.finito() && p.ora().inizio < fine) ++p.i;
+  return true;
+}
+
+Lettura dataContata(std::string_view testo, const Datazione& datazione, const Enunciato& base,
+                    bool& letta) {
+  letta = false;
+  const Gettoni g(testo);
+  if (g.quanti() == 0) return {Esito::NonUnaData, {}};
+  Passo p{g};
+  Enunciato e = base;
+  // Before the day: a weekday, the year, the indiction, the weekday, each optional; none
+  // before a count or the Kalends, Nones and Ides, as most lines of these forms begin.
+  const Gettone& primo = p.ora();
+  const bool subito = primo.specie == Specie::Romano || primo.specie == Specie::Ordinale ||
+                      primo.specie == Specie::Fisso ||
+                      (primo.tipo == Tipo::Cifre && primo.cifre <= 2);
+  bool annoPrima = false;
+  if (!subito) {
+    settimanaDavanti(p, e);
+    annoPrima = anno(p, e, true);
+    p.salta(',');
+    if (clausolaIndizione(p, e)) p.salta(',');
+    settimanaDavanti(p, e);
+  }
+  Conto conto;
+  std::size_t ignota = 0;
+  const std::size_t giorno = p.i;
+  Trovato trovato = giornoRomano(p, conto, ignota);
+  if (trovato == Trovato::No) {
+    p.i = giorno;
+    conto = {};
+    trovato = giornoNotarile(p, conto, ignota);
+  }
+  if (trovato == Trovato::No) return {Esito::NonUnaData, {}};
+  // After it: the year, unless it came before, then what the answers write after a date,
+  // then the indiction.
+  p.salta(',');
+  if (!annoPrima && !anno(p, e, false)) return {Esito::NonUnaData, {}};
+  if (!coda(p, e)) return {Esito::NonUnaData, {}};
+  p.salta(',');
+  clausolaIndizione(p, e);
+  if (!p.finito()) return {Esito::NonUnaData, {}};
+  letta = true;
+  if (trovato == Trovato::MeseIgnoto) {
+    if (datazione.dettagli) {
+      datazione.dettagli->parola = g[ignota].inizio;
+      datazione.dettagli->lunghezzaParola = g[ignota].fine - g[ignota].inizio;
+    }
+    return {Esito::MeseSconosciuto, e.data};
+  }
+  return valutaConto(e, conto, datazione);
+}
+
+namespace {
+// A count outside its stretch, with what the refusal names.
+Lettura fuori(const DataScritta& d, const Conto& conto, int giorni, const Datazione& datazione) {
+  if (datazione.dettagli) {
+    datazione.dettagli->conto = conto;
+    datazione.dettagli->giorniDelMese = giorni;
+  }
+  return {Esito::ContoFuori, d};
+}
+}  // namespace
+
+Lettura valutaConto(Enunciato& e, const Conto& conto, const Datazione& datazione) {
+  const int m = romano::meseDelGiorno(conto);
+  e.data.mese = m;
+  int giorni = giorniNelMese(1, m, Computo::Giuliano);  // a common year's
+  int giorno = romano::giornoDel(conto, giorni);
+  if (m == 2) {
+    // February's length is its year's: the year the text's is in the style it is read
+    // in, which any of the month's days tells (no style turns the year in February).
+    e.data.giorno = 1;
+    e.data.annoComune = valuta(e, datazione).data.annoComune;
+    if (e.data.annoComune != 0)
+      if (const int ultimo = ultimoGiorno(e.data.annoComune, 2, datazione.luogo->conto))
+        giorni = ultimo;
+    giorno = romano::giornoDel(conto, giorni);
+  }
+  // The date written whole, as the judgement reads it whole.
+  if (giorno != 0) e.data = DataScritta{giorno, m, e.data.anno, e.data.annoComune};
+  // One object returned, made where the caller wants it: a reading is not copied (its
+  // bytes, just written one by one, would be read back in wide words, which stalls).
+  Lettura l = giorno == 0 ? fuori(e.data, conto, giorni, datazione) : valuta(e, datazione);
+  // The sixth day before the Kalends of March names two days in a leap year, the 24th and
+  // the 25th: a stated weekday tells which (Universität Zürich, Ad fontes).
+  const bool sesto = conto.verso == Verso::Calende && conto.mese == 3 && conto.numero == 6;
+  if (l.esito == Esito::SettimanaSbagliata && sesto && !conto.bis && giorni > 28) {
+    Conto bis = conto;
+    bis.bis = true;
+    e.data.giorno = romano::giornoDel(bis, giorni);
+    if (Lettura doppio = valuta(e, datazione); doppio.esito == Esito::Data) l = doppio;
+  }
+  return l;
+}
+
+}  // namespace almanacco::lettura
