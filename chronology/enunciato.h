@@ -49,7 +49,7 @@ struct Enunciato : Essenziale {
 // date ("sabato, "), day, month and year, and what may follow an answer's date (the
 // common year in parentheses, the weekday after a colon). Inline: the fast reader reads
 // answers with them by the million.
-namespace dettaglio {
+namespace inizi {
 // The first two letters of each weekday, in lower case ("lu", "ma", ...): a text that
 // begins with two others has no weekday before it, and is told so without a look-up (the
 // documentary forms begin with a word, and come by the million too).
@@ -63,16 +63,15 @@ inline constexpr auto kInizi = [] {
                           static_cast<unsigned char>(kNomiGiorni[g][1]));
   return inizi;
 }();
-}  // namespace dettaglio
+}  // namespace inizi
 
 [[gnu::always_inline]] inline bool settimanaPrima(parole::Cursore& c, Essenziale& e) {
   using namespace parole;
   // A weekday before the date, with a comma or a blank after it.
   if (!lettera(c.ora())) return true;
-  const std::uint16_t inizio = dettaglio::dueLettere(
-      static_cast<unsigned char>(c.ora()), static_cast<unsigned char>(c.t.data()[c.i + 1]));
-  if (std::find(dettaglio::kInizi.begin(), dettaglio::kInizi.end(), inizio) ==
-      dettaglio::kInizi.end())
+  const std::uint16_t inizio = inizi::dueLettere(static_cast<unsigned char>(c.ora()),
+                                                 static_cast<unsigned char>(c.t.data()[c.i + 1]));
+  if (std::find(inizi::kInizi.begin(), inizi::kInizi.end(), inizio) == inizi::kInizi.end())
     return false;
   e.settimana = settimanaDi(c.parola());
   const bool virgola = c.salta(',');
