@@ -183,6 +183,50 @@ bool clausolaIndizione(Passo& p, Enunciato& e) {
   return true;
 }
 
+bool puòContare(std::string_view t) {
+  // A letter in either case against a lower-case one: the case bit set.
+  const auto segue = [t](std::size_t i, std::string_view lettere) {
+    if (i + lettere.size() > t.size()) return false;
+    for (std::size_t k = 0; k < lettere.size(); ++k)
+      if ((t[i + k] | 0x20) != lettere[k]) return false;
+    return true;
+  };
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    bool trovata = false;
+    switch (t[i] | 0x20) {
+      case 'k':
+        trovata = segue(i + 1, "l") || segue(i + 1, "al");
+        break;
+      case 'c':
+        trovata = segue(i + 1, "al");
+        break;
+      case 'n':
+        trovata = segue(i + 1, "on") || segue(i + 1, "tr");
+        break;
+      case 'i':
+      case 'p':
+        trovata = segue(i + 1, "d");
+        break;
+      case 'x':
+        trovata = segue(i + 1, "eu");
+        break;
+      case 'u':
+        trovata = segue(i + 1, "sc");
+        break;
+      case 's':
+        trovata = segue(i + 1, "tant");
+        break;
+      case 'l':
+        trovata = segue(i + 1, "tim");
+        break;
+      default:
+        break;
+    }
+    if (trovata) return true;
+  }
+  return false;
+}
+
 Lettura dataContata(std::string_view testo, const Datazione& datazione, const Enunciato& base,
                     bool& letta) {
   letta = false;

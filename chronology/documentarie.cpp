@@ -2,6 +2,7 @@
 // last, the same text with what it plainly means in place of what it writes oddly.
 #include <string>
 
+#include "cornice.h"
 #include "enunciato.h"
 
 namespace almanacco::lettura {
@@ -58,9 +59,11 @@ Lettura formeDocumentarie(std::string_view testo, const Datazione& datazione,
                           const Enunciato& base) {
   // The counted forms first: lines of them come by the million, double dates one by one.
   // Every form's reading goes into the one object returned.
-  bool letta = false;
-  Lettura l = dataContata(testo, datazione, base, letta);
-  if (letta) return l;
+  Lettura l{Esito::NonUnaData, {}};
+  if (bool letta = false; puòContare(testo)) {
+    l = dataContata(testo, datazione, base, letta);
+    if (letta) return l;
+  }
   if (Enunciato e = base; doppiaData(testo, e)) {
     l = inDueCalendari(e, datazione);
   } else if (auto festa = perFesta(testo, datazione)) {

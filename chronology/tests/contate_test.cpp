@@ -9,7 +9,9 @@
 #include <string>
 #include <tuple>
 
+#include "cornice.h"
 #include "forme.h"
+#include "latino.h"
 #include "luoghi.h"
 #include "reale.h"
 #include "risposta.h"
@@ -253,6 +255,40 @@ TEST(Indizione, EachKindAcrossEachOfItsChangesEveryNumber) {
           ASSERT_EQ(senza, qualcuno ? Esito::Data : Esito::IndizioneSbagliata) << data << indizione;
         }
       }
+}
+
+// Every word of the lexicon that a counted form cannot do without (the Kalends, Nones and
+// Ides, the entering and leaving month, the last day, "pridie"), in either case: the
+// reader never passes over a text that holds one.
+TEST(Contate, EveryWordTheyNeedIsSeenBeforeTheTextIsCut) {
+  using latino::Parola;
+  using latino::Specie;
+  const auto& lessico = latino::kLessico;
+  int viste = 0;
+  for (const parole::Chiave& posto : lessico.posti) {
+    const auto numero = static_cast<std::size_t>(posto.altre >> 56);
+    if (numero == 0) continue;
+    const latino::Significato s = lessico.significati[numero];
+    const auto parola = static_cast<Parola>(s.valore);
+    if (s.specie != Specie::Fisso &&
+        !(s.specie == Specie::Parola &&
+          (parola == Parola::Entrante || parola == Parola::Uscente || parola == Parola::Ultimo ||
+           parola == Parola::Penultimo || parola == Parola::Pridie)))
+      continue;
+    std::string minuscola, maiuscola;
+    for (int b = 0; b < 15; ++b) {
+      const auto c =
+          static_cast<char>((b < 8 ? posto.prime >> (8 * b) : posto.altre >> (8 * (b - 8))) & 0xFF);
+      if (c == 0) break;
+      minuscola += c;
+      maiuscola += static_cast<char>(c >= 'a' && c <= 'z' ? c - 0x20 : c);
+    }
+    EXPECT_TRUE(lettura::puòContare("III " + minuscola + " oct. 1300")) << minuscola;
+    EXPECT_TRUE(lettura::puòContare(maiuscola)) << maiuscola;
+    ++viste;
+  }
+  EXPECT_GE(viste, 30);
+  EXPECT_FALSE(lettura::puòContare("feria III post Reminiscere 1285"));
 }
 
 }  // namespace
