@@ -264,6 +264,11 @@ TEST(Contate, EveryWordTheyNeedIsSeenBeforeTheTextIsCut) {
   using latino::Parola;
   using latino::Specie;
   const auto& lessico = latino::kLessico;
+  // The reader's text is followed by 16 bytes it may read.
+  const auto conta = [](std::string testo) {
+    testo.append(16, '\0');
+    return lettura::puòContare(std::string_view(testo).substr(0, testo.size() - 16));
+  };
   int viste = 0;
   for (const parole::Chiave& posto : lessico.posti) {
     const auto numero = static_cast<std::size_t>(posto.altre >> 56);
@@ -283,12 +288,12 @@ TEST(Contate, EveryWordTheyNeedIsSeenBeforeTheTextIsCut) {
       minuscola += c;
       maiuscola += static_cast<char>(c >= 'a' && c <= 'z' ? c - 0x20 : c);
     }
-    EXPECT_TRUE(lettura::puòContare("III " + minuscola + " oct. 1300")) << minuscola;
-    EXPECT_TRUE(lettura::puòContare(maiuscola)) << maiuscola;
+    EXPECT_TRUE(conta("III " + minuscola + " oct. 1300")) << minuscola;
+    EXPECT_TRUE(conta("1300, die " + maiuscola)) << maiuscola;
     ++viste;
   }
   EXPECT_GE(viste, 30);
-  EXPECT_FALSE(lettura::puòContare("feria III post Reminiscere 1285"));
+  EXPECT_FALSE(conta("feria III post Reminiscere 1285"));
 }
 
 }  // namespace
