@@ -307,7 +307,11 @@ Lettura valutaConto(Enunciato& e, const Conto& conto, const Datazione& datazione
   if (giorno != 0) e.data = DataScritta{giorno, m, e.data.anno, e.data.annoComune};
   // One object returned, made where the caller wants it: a reading is not copied (its
   // bytes, just written one by one, would be read back in wide words, which stalls).
-  Lettura l = giorno == 0 ? fuori(e.data, conto, giorni, datazione) : valuta(e, datazione);
+  Lettura l{Esito::NonUnaData, {}};
+  if (giorno == 0)
+    l = fuori(e.data, conto, giorni, datazione);
+  else if (e.indizione || e.annoComune || !subito(e.data, e.cifreAnno, e.settimana, datazione, l))
+    l = valuta(e, datazione);
   // The sixth day before the Kalends of March names two days in a leap year, the 24th and
   // the 25th: a stated weekday tells which (Universität Zürich, Ad fontes).
   const bool sesto = conto.verso == Verso::Calende && conto.mese == 3 && conto.numero == 6;

@@ -140,6 +140,39 @@ inline constexpr auto kInizi = [] {
 // where not, the reading says why.
 bool indizioneDetta(const Enunciato& e, const Datazione& datazione, Lettura& lettura);
 
+// The dates by the million, answered at once: a whole year, counted from 1 January in a
+// place that always did, and no claim but a weekday. Whether it is one; anything else, and
+// every refusal, is judged whole by valuta(), and the exhaustive tests hold both roads to
+// one answer. The counted forms take it too, for a day with nothing else said of it.
+[[gnu::always_inline]] inline bool subito(const DataScritta& data, std::size_t cifreAnno,
+                                          std::optional<Giorno> settimana,
+                                          const Datazione& datazione, Lettura& lettura) {
+  const Luogo& luogo = *datazione.luogo;
+  const DataScritta& d = data;
+  if (cifreAnno - 3 > 1 || datazione.stile || datazione.doppia || d.anno < kPrimoAnnoStorico ||
+      static_cast<unsigned>(d.mese - 1) >= 12 || static_cast<unsigned>(d.giorno - 1) >= 31)
+    return false;
+  // The common year: the written one, or the one the place's only possible style gives.
+  int anno = d.anno;
+  if (!luogo.soloComune()) {
+    const auto stile = luogo.soloStile(d.anno);
+    // A year from Easter needs the place's Easter: judged whole.
+    if (!stile || mobile(*stile)) return false;
+    anno = annoComune(d.anno, d.mese, d.giorno, *stile);
+    if (anno > kUltimoAnnoStorico || anno < kPrimoAnnoStorico) return false;
+    lettura.stile = *stile;
+  }
+  const Periodo* periodo = luogo.conto.periodo(anno, d.mese, d.giorno);
+  if (!periodo || !esistevaNel(*periodo, anno, d.mese, d.giorno, luogo.conto)) return false;
+  const Giorno vera = settimanaNel(*periodo, anno, d.mese, d.giorno);
+  if (settimana && *settimana != vera) return false;
+  lettura.esito = Esito::Data;
+  lettura.data = d;
+  lettura.data.annoComune = anno;
+  lettura.settimana = vera;
+  return true;
+}
+
 // The judgement: the year's digits and range, the style (asked, or the place's in the
 // years it used each), the day in the place's calendar, then every claim the text makes.
 Lettura valuta(const Enunciato& e, const Datazione& datazione);

@@ -303,39 +303,6 @@ Lettura valuta(const Enunciato& e, const Datazione& datazione) {
 
 namespace {
 
-// The dates by the million, answered at once: a whole year, counted from 1 January in a
-// place that always did, and no claim but a weekday. Whether it is one; anything else, and
-// every refusal, is judged whole by valuta(), and the exhaustive tests hold both roads to
-// one answer.
-[[gnu::always_inline]] inline bool subito(const DataScritta& data, std::size_t cifreAnno,
-                                          std::optional<Giorno> settimana,
-                                          const Datazione& datazione, Lettura& lettura) {
-  const Luogo& luogo = *datazione.luogo;
-  const DataScritta& d = data;
-  if (cifreAnno - 3 > 1 || datazione.stile || datazione.doppia || d.anno < kPrimoAnnoStorico ||
-      static_cast<unsigned>(d.mese - 1) >= 12 || static_cast<unsigned>(d.giorno - 1) >= 31)
-    return false;
-  // The common year: the written one, or the one the place's only possible style gives.
-  int anno = d.anno;
-  if (!luogo.soloComune()) {
-    const auto stile = luogo.soloStile(d.anno);
-    // A year from Easter needs the place's Easter: judged whole.
-    if (!stile || mobile(*stile)) return false;
-    anno = annoComune(d.anno, d.mese, d.giorno, *stile);
-    if (anno > kUltimoAnnoStorico || anno < kPrimoAnnoStorico) return false;
-    lettura.stile = *stile;
-  }
-  const Periodo* periodo = luogo.conto.periodo(anno, d.mese, d.giorno);
-  if (!periodo || !esistevaNel(*periodo, anno, d.mese, d.giorno, luogo.conto)) return false;
-  const Giorno vera = settimanaNel(*periodo, anno, d.mese, d.giorno);
-  if (settimana && *settimana != vera) return false;
-  lettura.esito = Esito::Data;
-  lettura.data = d;
-  lettura.data.annoComune = anno;
-  lettura.settimana = vera;
-  return true;
-}
-
 // Any form but ISO, read from a copy followed by zeros, which words are read 16 bytes at a
 // time from. `base` is what a form around the text said of it already (an indiction).
 [[gnu::always_inline]] inline void leggiForme(std::string_view testo, const Datazione& datazione,
@@ -358,7 +325,7 @@ namespace {
     return;
   }
   if (base.clausole || e.annoComune ||
-      !subito(e.data, e.cifreAnno, e.settimana, datazione, lettura)) {
+      !lettura::subito(e.data, e.cifreAnno, e.settimana, datazione, lettura)) {
     Enunciato tutto = base;
     static_cast<lettura::Essenziale&>(tutto) = e;
     lettura = lettura::valuta(tutto, datazione);
@@ -373,7 +340,7 @@ namespace {
   Lettura lettura{Esito::NonUnaData, {}};
   // ISO first, read by position: the form of dates by the million.
   if (DataScritta d; iso(testo, d)) {
-    if (base.clausole || !subito(d, 4, std::nullopt, datazione, lettura)) {
+    if (base.clausole || !lettura::subito(d, 4, std::nullopt, datazione, lettura)) {
       Enunciato e = base;
       e.data = d;
       e.cifreAnno = 4;

@@ -137,6 +137,7 @@ constexpr std::string_view kUso =
     "sono i giorni dal lunedì al venerdì. L'anno è quello scritto, nello stile del\n"
     "luogo o in quello dato; la Pasqua è quella del luogo: col computo giuliano\n"
     "finché vi si contavano i giorni col giuliano, col gregoriano dopo.\n"
+    "\n"
     "Le date di notai e cancellerie: alla romana, contando all'indietro verso\n"
     "calende, none e idi (III kal. oct. 1300, pridie idus martii 1300, kalendis\n"
     "martii 1300, III calende di ottobre 1300; negli anni bisestili bis VI kal.\n"

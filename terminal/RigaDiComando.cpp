@@ -216,7 +216,8 @@ Comando rigaDiComando(int argc, char* argv[]) {
   };
   opterr = 0;  // the messages are the program's own
   optind = 1;
-  for (int opzione; (opzione = getopt_long(argc, argv, ":c:s:da:i:fhv", kOpzioni, nullptr)) != -1;) {
+  for (int opzione;
+       (opzione = getopt_long(argc, argv, ":c:s:da:i:fhv", kOpzioni, nullptr)) != -1;) {
     switch (opzione) {
       case kCalendario: {
         if (èElenco(optarg)) return scrivi(elencoDeiLuoghi());

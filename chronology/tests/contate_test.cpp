@@ -191,7 +191,9 @@ TEST_P(OgniGiorno, RomanAndNotarialFormsAndEveryFormWrittenReadBack) {
       ASSERT_EQ(l.settimana, settimana) << forma;
       ASSERT_EQ(risposta, atteso) << forma;
     }
-    // Every form --forme writes, read back with the same options.
+    // Every form --forme writes, read back with the same options: on every fifth day, which
+    // goes through every weekday and every way of writing the forms above in turn.
+    if (n % 5 != 0) continue;
     forme.clear();
     aggiungiForme(forme, semplice, datazione);
     ASSERT_TRUE(forme.starts_with(atteso)) << forme;
