@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <optional>
 #include <string_view>
+#include <type_traits>
 
 #include "tabelle.h"
 
@@ -233,12 +234,12 @@ namespace dettaglio {
 constexpr std::uint8_t rigaDelTipo(int anno, Computo computo) {
   return kRigaDelTipo[bisestile(anno, computo)][primoGennaio(anno, computo)];
 }
-// The rows for every year of the era in each count, worked out while compiling: a date
-// from the terminal looks its year up.
-// Each year begins the weekday after the one its predecessor began on, or two after a
-// leap year: one step a year keeps the work within what every compiler allows a constant.
-inline constexpr auto kRigheDegliAnni = [] {
-  std::array<std::array<std::uint8_t, kUltimoAnnoStorico + 1>, 3> righe{};
+// The rows for every year of the era in each count, worked out while compiling, once
+// (regola.cpp): a date from the terminal looks its year up. Each year begins the weekday
+// after the one its predecessor began on, or two after a leap year: one step a year.
+using RigheDegliAnni = std::array<std::array<std::uint8_t, kUltimoAnnoStorico + 1>, 3>;
+constexpr RigheDegliAnni righeDegliAnni() {
+  RigheDegliAnni righe{};
   for (const Computo computo : {Computo::Giuliano, Computo::Gregoriano, Computo::Svedese}) {
     auto& riga = righe[static_cast<std::size_t>(computo)];
     unsigned primo = primoGennaio(kPrimoAnnoStorico, computo);
@@ -249,12 +250,14 @@ inline constexpr auto kRigheDegliAnni = [] {
     }
   }
   return righe;
-}();
+}
+extern const RigheDegliAnni kRigheDegliAnni;
+// A constant expression works the row out; the program looks it up.
 constexpr const TipoAnno& tipoDellAnno(int anno, Computo computo) {
   const bool nellEra = anno >= kPrimoAnnoStorico && anno <= kUltimoAnnoStorico;
-  return kTipiAnno[nellEra ? kRigheDegliAnni[static_cast<std::size_t>(computo)]
-                                            [static_cast<std::size_t>(anno)]
-                           : rigaDelTipo(anno, computo)];
+  if (std::is_constant_evaluated() || !nellEra) return kTipiAnno[rigaDelTipo(anno, computo)];
+  return kTipiAnno[kRigheDegliAnni[static_cast<std::size_t>(computo)]
+                                  [static_cast<std::size_t>(anno)]];
 }
 }  // namespace dettaglio
 
