@@ -287,7 +287,8 @@ constexpr bool esisteva(int anno, int mese, int giorno, const ContoDeiGiorni& co
 }
 
 // The weekday of a date of the period, in its count.
-constexpr Giorno settimanaNel(const Periodo& periodo, int anno, int mese, int giorno) {
+[[gnu::always_inline]] constexpr Giorno settimanaNel(const Periodo& periodo, int anno, int mese,
+                                                     int giorno) {
   // Both terms are whole and small: one unsigned remainder is the weekday, which the
   // terminal works out a million times a second.
   const unsigned primo = dettaglio::tipoDellAnno(anno, periodo.computo)
