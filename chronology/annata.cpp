@@ -9,8 +9,8 @@
 #include "enunciato.h"
 #include "feste.h"
 #include "indizione.h"
-#include "motivi.h"
 #include "risposta.h"
+#include "scritte.h"
 
 namespace almanacco {
 
@@ -133,15 +133,15 @@ std::string annata(int anno, const Datazione& datazione) {
   const bool gregoriana = equinozio && equinozio->computo == Computo::Gregoriano;
   if (gregoriana) {
     const int e = epattaGregoriana(anno);
-    elemento("epatta", (e == 0 ? std::string("*") : numeroRomano(e)) +
+    elemento("epatta", (e == 0 ? std::string("*") : inRomani(e)) +
                            " (gregoriana: l'età della luna il 1° gennaio)");
   } else {
     const int e = epattaGiuliana(anno);
-    elemento("epatta", (e == 0 ? std::string("nulla") : numeroRomano(e)) +
+    elemento("epatta", (e == 0 ? std::string("nulla") : inRomani(e)) +
                            " (giuliana: l'età della luna il 22 marzo)");
   }
   elemento("ciclo solare", numero(cicloSolare(anno)));
-  elemento("indizione", numeroRomano(indizioneDellAnno(anno)) + " (dal 1° gennaio)");
+  elemento("indizione", inRomani(indizioneDellAnno(anno)) + " (dal 1° gennaio)");
   const PasquaDelLuogo pasqua = pasquaDelLuogo(anno, luogo);
   if (pasqua.esito == PasquaDelLuogo::Esito::Nota) {
     if (!pasqua.riga && equinozio) {

@@ -78,9 +78,6 @@ namespace almanacco {
 // style asked or in the place's own.
 std::string motivoPerFesta(std::string_view ingresso, const Lettura& l, const Datazione& datazione);
 std::string pasqualeDoppia(const Lettura& l, const Luogo& luogo, bool delLuogo);
-// A number in Roman numerals (1 to 3999); a day without its year: "1° gennaio".
-std::string numeroRomano(int n);
-std::string giornoEMese(const Giornata& g);
 // Why the place's Easter of a year is not known.
 std::string pasquaIgnota(int anno, const Luogo& luogo);
 

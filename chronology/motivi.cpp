@@ -9,6 +9,7 @@
 #include "latino.h"
 #include "nomi.h"
 #include "riletture.h"
+#include "scritte.h"
 #include "tabelle.h"
 
 namespace almanacco {
@@ -39,11 +40,6 @@ std::string comeScritto(int anno, int cifre) {
   if (static_cast<int>(testo.size()) < cifre)
     testo.insert(0, static_cast<std::size_t>(cifre) - testo.size(), '0');
   return testo;
-}
-
-std::string giornoEMese(int giorno, int mese) {
-  if (mese < 1 || mese > 12) return numero(giorno) + "/" + numero(mese);
-  return (giorno == 1 ? "1°" : numero(giorno)) + " " + minuscola(kNomiMesi[mese - 1]);
 }
 
 std::string nomeDelloStile(Stile stile) {
@@ -236,11 +232,6 @@ DettagliDocumentari dettagliDi(std::string_view ingresso, const Datazione& dataz
   return dettagli;
 }
 
-std::string inRomani(int n) {
-  const std::string_view r = latino::inRomano(n);
-  return r.empty() ? numero(n) : std::string(r);
-}
-
 // "il conto delle calende di marzo va da XVI (14 febbraio) a pridie (28 febbraio): XX è
 // fuori", "i giorni uscenti di febbraio vanno da XIV (15 febbraio) a I (28 febbraio)".
 std::string contoFuori(const Lettura& l, const DettagliDocumentari& dettagli) {
@@ -392,10 +383,6 @@ std::string motivo(std::string_view ingresso, const Lettura& l, const Datazione&
 }
 
 }  // namespace
-
-std::string inParole(const Giornata& g) {
-  return giornoEMese(g.giorno, g.mese) + " " + numero(g.anno);
-}
 
 std::string messaggio(std::string_view ingresso, const Lettura& lettura, const Datazione& datazione,
                       long riga) {

@@ -14,7 +14,4 @@ namespace almanacco {
 std::string messaggio(std::string_view ingresso, const Lettura& lettura,
                       const Datazione& datazione = {}, long riga = 0);
 
-// A day as a sentence names it: "4 ottobre 1582", "1° marzo 1700".
-std::string inParole(const Giornata& g);
-
 }  // namespace almanacco

@@ -4,9 +4,9 @@
 
 #include "citazione.h"
 #include "datafesta.h"
-#include "motivi.h"
 #include "nomi.h"
 #include "nomifeste.h"
+#include "scritte.h"
 #include "tabelle.h"
 
 namespace almanacco {
@@ -79,8 +79,7 @@ std::string numeroFuori(std::string_view ingresso, const Lettura& l, const Luogo
   if (!f || (!f->feriaFuori && f->festa < 0)) return "numero fuori dal conto";
   if (f->feriaFuori)
     return std::string("non c'è una feria ")
-        .append(f->numeroFuori >= 1 && f->numeroFuori < 4000 ? numeroRomano(f->numeroFuori)
-                                                             : numero(f->numeroFuori))
+        .append(inRomani(f->numeroFuori))
         .append(
             ": feria II-VI sono i giorni dal lunedì al venerdì; il sabato e la domenica "
             "sono sabbatum e dominica");
@@ -214,21 +213,6 @@ std::string motivoPerFesta(std::string_view ingresso, const Lettura& l,
     default:
       return {};
   }
-}
-
-std::string numeroRomano(int n) {
-  constexpr std::string_view kCifre[] = {"M",  "CM", "D",  "CD", "C",  "XC", "L",
-                                         "XL", "X",  "IX", "V",  "IV", "I"};
-  constexpr int kValori[] = {1000, 900, 500, 400, 100, 90, 50, 40, 10, 9, 5, 4, 1};
-  std::string testo;
-  for (std::size_t i = 0; i < std::size(kValori) && n > 0; ++i)
-    for (; n >= kValori[i]; n -= kValori[i]) testo += kCifre[i];
-  return testo;
-}
-
-std::string giornoEMese(const Giornata& g) {
-  const std::string testo = inParole(g);
-  return testo.substr(0, testo.rfind(' '));
 }
 
 }  // namespace almanacco

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "motivi.h"
+#include "scritte.h"
 #include "tabelle.h"
 
 namespace almanacco {
