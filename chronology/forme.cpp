@@ -3,7 +3,7 @@
 
 #include "cornice.h"
 #include "latino.h"
-#include "risposta.h"
+#include "rigarisposta.h"
 
 namespace almanacco {
 
