@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "cornice.h"
+#include "lettura.h"
 #include "nomi.h"
 
 namespace almanacco::lettura {

@@ -4,6 +4,7 @@
 
 #include "cornice.h"
 #include "enunciato.h"
+#include "lettura.h"
 
 namespace almanacco::lettura {
 

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "lettura.h"
+#include "datazione.h"
 #include "parole.h"
 #include "tabelle.h"
 
