@@ -6,18 +6,22 @@
 #include <optional>
 
 #include "ControlloTwips.h"
+#include "MisuraComune.h"
 #include "etichette.h"
 
 namespace almanacco {
 
-class MisuraComune;
-
 // A label: a caption centred at the top of its rectangle, wrapping at word boundaries,
 // on its background colour when opaque. It never takes the focus; a left click on it
 // while shown calls its click handler.
-class Etichetta final : public ControlloTwips {
+class Etichetta final : public ControlloTwips, public CellaDiGruppo {
  public:
   Etichetta(QWidget* parent, double twipsPerPixel);
+
+  // As its group's size is decided from it.
+  QRect area() const override { return rect(); }
+  QFont carattere() const override { return font(); }
+  QString testo() const override { return caption_; }
 
   const QString& Caption() const { return caption_; }
   void setCaption(const QString& caption);

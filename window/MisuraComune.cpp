@@ -1,11 +1,10 @@
 #include "MisuraComune.h"
 
 #include <QFontMetricsF>
+#include <QStringList>
 #include <algorithm>
 #include <cmath>
 #include <utility>
-
-#include "Etichetta.h"
 
 namespace almanacco {
 
@@ -131,7 +130,7 @@ double puntiCheCiStanno(QFont carattere, const std::vector<TestoInArea>& testi) 
   });
 }
 
-MisuraComune::MisuraComune(std::vector<const Etichetta*> celle, bool testiCheGirano)
+MisuraComune::MisuraComune(std::vector<const CellaDiGruppo*> celle, bool testiCheGirano)
     : celle_(std::move(celle)), testiCheGirano_(testiCheGirano) {}
 
 double MisuraComune::punti() const {
@@ -145,18 +144,18 @@ double MisuraComune::decidi() const {
   // listed adds nothing.
   std::vector<TestoInArea> testi;
   std::vector<QSize> misure;
-  for (const Etichetta* cella : celle_) {
+  for (const CellaDiGruppo* cella : celle_) {
     if (!testiCheGirano_) {
-      testi.push_back({cella->rect(), cella->Caption()});
+      testi.push_back({cella->area(), cella->testo()});
       continue;
     }
-    if (std::find(misure.begin(), misure.end(), cella->size()) != misure.end()) continue;
-    misure.push_back(cella->size());
-    for (const Etichetta* altra : celle_) testi.push_back({cella->rect(), altra->Caption()});
+    if (std::find(misure.begin(), misure.end(), cella->area().size()) != misure.end()) continue;
+    misure.push_back(cella->area().size());
+    for (const CellaDiGruppo* altra : celle_) testi.push_back({cella->area(), altra->testo()});
   }
-  QFont carattere = celle_.front()->font();
-  for (const Etichetta* cella : celle_)
-    carattere.setPointSizeF(std::min(carattere.pointSizeF(), cella->font().pointSizeF()));
+  QFont carattere = celle_.front()->carattere();
+  for (const CellaDiGruppo* cella : celle_)
+    carattere.setPointSizeF(std::min(carattere.pointSizeF(), cella->carattere().pointSizeF()));
   return puntiCheCiStanno(carattere, testi);
 }
 

@@ -9,8 +9,6 @@
 
 namespace almanacco {
 
-class Etichetta;
-
 // How a label lays out its caption: centred at the top of its rectangle, wrapped at word
 // boundaries. What is measured is what is drawn.
 inline constexpr int kAllineamentoDelTesto = Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap;
@@ -36,6 +34,18 @@ struct TestoInArea {
 // lose letters at both ends.
 double puntiCheCiStanno(QFont carattere, const std::vector<TestoInArea>& testi);
 
+// A cell of a group as its size is decided: its rectangle, its face and its text, read when
+// the size is decided (the weekday header's texts move from cell to cell).
+class CellaDiGruppo {
+ public:
+  virtual QRect area() const = 0;
+  virtual QFont carattere() const = 0;
+  virtual QString testo() const = 0;
+
+ protected:
+  ~CellaDiGruppo() = default;
+};
+
 // One size for a group of like texts, as a printed calendar sets them: the largest step of
 // its cells' ladder at which every text of the group fits every cell that shows it. It is
 // decided the first time one of the cells is drawn, when the fonts are loaded for drawing
@@ -45,7 +55,7 @@ class MisuraComune {
   // `testiCheGirano`: the captions move from cell to cell as the month changes (the
   // weekday header), so every cell must take any of them; otherwise each cell keeps its
   // own. A group is set in one face: its first cell's.
-  MisuraComune(std::vector<const Etichetta*> celle, bool testiCheGirano);
+  MisuraComune(std::vector<const CellaDiGruppo*> celle, bool testiCheGirano);
 
   double punti() const;
   // Whether the size has been decided: not before the group is first drawn or asked.
@@ -54,7 +64,7 @@ class MisuraComune {
  private:
   double decidi() const;
 
-  std::vector<const Etichetta*> celle_;
+  std::vector<const CellaDiGruppo*> celle_;
   bool testiCheGirano_;
   mutable std::optional<double> punti_;
 };

@@ -455,7 +455,7 @@ void frmAlmanacco::unaMisuraPerGruppo() {
     for (const Tratto& t : gruppo.tratti)
       for (auto i = t.primo; i <= t.ultimo; ++i) celle.push_back(etichetta(t.nome(i)));
     const auto& misura = misureComuni_.emplace_back(std::make_unique<MisuraComune>(
-        std::vector<const Etichetta*>(celle.begin(), celle.end()), gruppo.testiCheGirano));
+        std::vector<const CellaDiGruppo*>(celle.begin(), celle.end()), gruppo.testiCheGirano));
     for (Etichetta* cella : celle) cella->setMisuraComune(misura.get());
   }
 }
