@@ -127,11 +127,10 @@ int ultimoGiorno(int anno, int mese, const ContoDeiGiorni& conto);
 // the kind after it, "indizione V genovese"): whether there is one.
 bool clausolaIndizione(Passo& p, Enunciato& e);
 
-// Whether the text may hold a counted form. Each has a word of the Kalends, Nones or Ides,
-// of the entering or leaving month or of the last day, and each such word holds one of a
-// few runs of letters (kal, kl, cal, non, id, pd, ntr, xeu, usc, stant, ltim): a text with
-// none is told at once, without being cut into tokens, as datings by feast come by the
-// million too.
+// Whether the text may hold a counted form: whether a word of it begins as a word of the
+// Kalends, Nones or Ides, of the entering or leaving month or of the last day does. A text
+// with none is told at once, without being cut into tokens, as datings by feast come by
+// the million too. `testo` is followed by 16 zeros.
 bool puòContare(std::string_view testo);
 
 }  // namespace almanacco::lettura

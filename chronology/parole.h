@@ -61,32 +61,42 @@ constexpr bool leggiParola(std::string_view t, std::size_t& i, Chiave& k) {
   return nome;
 }
 
+// Eight bytes of a text looked at together, as the readers of words read them.
+namespace otto {
+constexpr std::uint64_t kByte = 0x0101010101010101ULL, kAlto = 0x80 * kByte;
+// 0x80 in each byte that is a letter: one of its two top bits set.
+constexpr std::uint64_t lettere(std::uint64_t x) {
+  return (x | x << 1) & kAlto;
+}
+// ASCII letters in lower case: the case bit set where a letter's mark is and the byte's
+// own top bit is not.
+constexpr std::uint64_t minuscole(std::uint64_t x, std::uint64_t segni) {
+  return x | ((segni & ~x) >> 2);
+}
+// The first `byte` bytes (0 to 8), worked out without a branch, as a word's length
+// differs from line to line.
+constexpr std::uint64_t primi(unsigned byte) {
+  return ((1ULL << (8 * (byte & 7))) - 1) | (0 - std::uint64_t{byte >> 3});
+}
+// The first byte that is no letter, 8 for none: the marks moved down a bit, and one past
+// the last byte's, so that the count never meets a zero.
+constexpr unsigned fine(std::uint64_t segni) {
+  const auto altri = (~segni & kAlto) >> 1 | 1ULL << 63;
+  return static_cast<unsigned>(std::countr_zero(altri) + 1) / 8;
+}
+inline std::uint64_t leggi(const char* testo) {
+  std::uint64_t x;
+  std::memcpy(&x, testo, 8);
+  return x;
+}
+}  // namespace otto
+
 // The same, at run time, for a word followed by 16 bytes that may be read: they are
 // read at once, eight to a number, and each byte is looked at in all eight together.
 [[gnu::always_inline]] inline bool leggiParolaSeguita(const char* testo, std::size_t& i,
                                                       Chiave& k) {
-  constexpr std::uint64_t kByte = 0x0101010101010101ULL, kAlto = 0x80 * kByte;
-  // 0x80 in each byte that is a letter: one of its two top bits set.
-  const auto lettere = [](std::uint64_t x) { return (x | x << 1) & kAlto; };
-  // ASCII letters in lower case: the case bit set where a letter's mark is and the
-  // byte's own top bit is not.
-  const auto minuscole = [](std::uint64_t x, std::uint64_t segni) {
-    return x | ((segni & ~x) >> 2);
-  };
-  // The first `byte` bytes (0 to 8), and the word's length below, are worked out without
-  // a branch, as the length differs from line to line.
-  const auto primi = [](unsigned byte) {
-    return ((1ULL << (8 * (byte & 7))) - 1) | (0 - std::uint64_t{byte >> 3});
-  };
-  std::uint64_t prime, altre;
-  std::memcpy(&prime, testo + i, 8);
-  std::memcpy(&altre, testo + i + 8, 8);
-  // The first byte that is no letter, 8 for none: the marks moved down a bit, and one past
-  // the last byte's, so that the count never meets a zero.
-  const auto fine = [](std::uint64_t segni) {
-    const auto altri = (~segni & kAlto) >> 1 | 1ULL << 63;
-    return static_cast<unsigned>(std::countr_zero(altri) + 1) / 8;
-  };
+  using namespace otto;
+  const std::uint64_t prime = leggi(testo + i), altre = leggi(testo + i + 8);
   const std::uint64_t segniPrime = lettere(prime), segniAltre = lettere(altre);
   const unsigned finePrime = fine(segniPrime), fineAltre = fine(segniAltre);
   const unsigned n = finePrime + (fineAltre & (0U - (finePrime >> 3)));
