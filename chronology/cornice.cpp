@@ -249,9 +249,92 @@ bool puòContare(std::string_view t) {
   return false;
 }
 
+namespace {
+
+// The two shapes the counted forms come in by the million, "[pridie | count] kal.|non.|id.
+// month year" and "[die] count intrante|exeunte month year", read word by word as they
+// stand: the count and the month as the reader of every shape reads them, into the same
+// count. Whether the text is in one of them; anything else, or anything more, is left to
+// that reader.
+struct ContoSemplice {
+  Conto conto;
+  int anno;
+  std::size_t cifreAnno;
+};
+bool contoSemplice(std::string_view testo, ContoSemplice& semplice) {
+  Conto& conto = semplice.conto;
+  Cursore c{testo, 0};
+  // The next word's meaning, its dot and the blanks after it taken; none for no word.
+  const auto voce = [&c]() -> latino::Significato {
+    if (!lettera(c.ora())) return {};
+    const auto k = c.parola();
+    if (!k) return {};
+    c.salta('.');
+    c.vuoti();
+    return latino::kLessico.cerca(*k);
+  };
+  const auto è = [](const latino::Significato& s, Parola p) {
+    return s.specie == Specie::Parola && s.valore == static_cast<int>(p);
+  };
+  // The word where the count begins, unless figures stand there.
+  latino::Significato s;
+  const auto parola = [&c, &s, &voce] {
+    if (cifra(c.ora())) return false;
+    s = voce();
+    return true;
+  };
+  bool vista = parola();
+  const bool die = vista && è(s, Parola::Die);
+  if (die) vista = parola();
+  // The count: figures (one or two), a Roman numeral or an ordinal of one word; "pridie"
+  // before the Kalends, Nones or Ides only.
+  enum class Numero { Nessuno, Detto, Pridie } detto = Numero::Nessuno;
+  int n = 1;
+  if (!vista) {
+    if (c.cifre(n) > 2) return false;
+    c.vuoti();
+    detto = Numero::Detto;
+  } else if (s.specie == Specie::Romano || s.specie == Specie::Ordinale) {
+    n = s.valore;
+    detto = Numero::Detto;
+  } else if (è(s, Parola::Pridie) && !die) {
+    n = 2;
+    detto = Numero::Pridie;
+  }
+  if (detto != Numero::Nessuno) s = voce();
+  if (s.specie == Specie::Fisso && !die) {
+    conto.verso = static_cast<Verso>(s.valore);
+  } else if (detto == Numero::Detto && (è(s, Parola::Entrante) || è(s, Parola::Uscente))) {
+    conto.verso = è(s, Parola::Entrante) ? Verso::Entrante : Verso::Uscente;
+  } else {
+    return false;
+  }
+  const latino::Significato mese = voce();
+  if (mese.specie != Specie::Mese || !cifra(c.ora())) return false;
+  int anno = 0;
+  const std::size_t cifre = c.cifre(anno);
+  c.vuoti();
+  if (cifre > 4 || c.i != testo.size()) return false;
+  conto.numero = static_cast<std::uint8_t>(n);
+  conto.mese = mese.valore;
+  semplice.anno = anno;
+  semplice.cifreAnno = cifre;
+  return true;
+}
+
+}  // namespace
+
 Lettura dataContata(std::string_view testo, const Datazione& datazione, const Enunciato& base,
                     bool& letta) {
+  if (ContoSemplice conto; contoSemplice(testo, conto)) {
+    letta = true;
+    Enunciato e = base;
+    e.data.anno = conto.anno;
+    e.cifreAnno = conto.cifreAnno;
+    return valutaConto(e, conto.conto, datazione);
+  }
   letta = false;
+  if (!puòContare(testo)) return {Esito::NonUnaData, {}};
   const Gettoni g(testo);
   if (g.quanti() == 0) return {Esito::NonUnaData, {}};
   Passo p{g};

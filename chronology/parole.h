@@ -260,7 +260,10 @@ struct Cursore {
   // named as written up to there). Four, as most years have, are read at once.
   std::size_t cifre(int& valore) {
     const auto d = [this](std::size_t k) { return static_cast<unsigned>(t.data()[i + k] - '0'); };
-    if (std::max({d(0), d(1), d(2), d(3)}) <= 9 && d(4) > 9) {
+    // Tested together, not one after another: how many digits there are differs from
+    // line to line.
+    if (static_cast<int>(d(0) <= 9) & static_cast<int>(d(1) <= 9) & static_cast<int>(d(2) <= 9) &
+        static_cast<int>(d(3) <= 9) & static_cast<int>(d(4) > 9)) {
       valore = static_cast<int>(d(0) * 1000 + d(1) * 100 + d(2) * 10 + d(3));
       i += 4;
       return 4;

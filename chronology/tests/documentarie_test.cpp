@@ -72,6 +72,14 @@ TEST(Documentarie, EachFormAsTheSourcesQuoteItAndItsRefusals) {
       {"III kal. oct.", N},
       {"III kal. oct. 1300 1301", N},
       {"III kal.oct. 1300", D, 29, 9, 1300},
+      // at the edge of the two shapes read word by word: what stands just outside them
+      {"die III kal. oct. 1300", D, 29, 9, 1300},
+      {"die pridie kal. mart. 1300", D, 29, 2, 1300},
+      {"03 kal. oct. 1300", D, 29, 9, 1300},
+      {"III kal. oct. 1300.", N},
+      {"pridie intrante martio 1300", N},
+      {"intrante martio 1300", N},
+      {"foo12 kal. mart. 1300", N},
       // the entering and leaving month
       {"die III intrante martio 1300", D, 3, 3, 1300},
       {"die tertio exeunte decembris 1217", D, 29, 12, 1217},
