@@ -196,34 +196,49 @@ constexpr bool necessaria(const latino::Significato& s) {
            p == Parola::Penultimo || p == Parola::Pridie));
 }
 
-// The first four letters of each such word (the whole of a shorter one), as names are
-// compared, in a table looked up at once: a word that begins otherwise is none of them.
-struct Inizi {
-  std::uint64_t moltiplicatore = 0;
-  std::array<std::uint32_t, 128> posti{};  // 0 is an empty slot: no word begins with it
+// The words that may begin one of the two shapes read word by word (below): "die",
+// "pridie", a count of one word, the Kalends, Nones and Ides.
+constexpr bool prima(const latino::Significato& s) {
+  const auto p = static_cast<Parola>(s.valore);
+  return s.specie == Specie::Fisso || s.specie == Specie::Romano || s.specie == Specie::Ordinale ||
+         (s.specie == Specie::Parola && (p == Parola::Die || p == Parola::Pridie));
+}
 
-  constexpr std::size_t posto(std::uint32_t k) const {
-    return static_cast<std::size_t>((k * moltiplicatore) >> 57);
+// The first four letters of some words of the lexicon (the whole of a shorter one), as
+// names are compared, each marking one bit of 4,096: a word whose bit is clear begins as
+// none of them does. (A word of another beginning may share a bit: it is then read whole.)
+struct Inizi {
+  std::array<std::uint64_t, 64> bit{};
+
+  static constexpr unsigned posto(std::uint32_t k) { return (k * 0x9E3779B1U) >> 20; }
+  constexpr bool contiene(std::uint32_t k) const {
+    return (bit[posto(k) / 64] >> (posto(k) % 64) & 1) != 0;
   }
-  constexpr bool contiene(std::uint32_t k) const { return posti[posto(k)] == k; }
 };
 
-constexpr auto kInizi = [] {
+// The beginnings of the words of the lexicon that `scelta` takes.
+constexpr Inizi inizi(bool (*scelta)(const latino::Significato&)) {
   const auto& lessico = latino::kLessico;
-  for (std::uint64_t prova = 1;; ++prova) {
-    Inizi inizi{0x9E3779B97F4A7C15ULL * prova | 1, {}};
-    bool separati = true;
-    for (const parole::Chiave& voce : lessico.posti) {
-      const auto numero = static_cast<std::size_t>(voce.altre >> 56);
-      if (numero == 0 || !necessaria(lessico.significati[numero])) continue;
-      const auto k = static_cast<std::uint32_t>(voce.prime);
-      std::uint32_t& posto = inizi.posti[inizi.posto(k)];
-      separati = separati && (posto == 0 || posto == k);
-      posto = k;
-    }
-    if (separati) return inizi;
+  Inizi inizi;
+  for (const parole::Chiave& voce : lessico.posti) {
+    const auto numero = static_cast<std::size_t>(voce.altre >> 56);
+    if (numero == 0 || !scelta(lessico.significati[numero])) continue;
+    const unsigned posto = Inizi::posto(static_cast<std::uint32_t>(voce.prime));
+    inizi.bit[posto / 64] |= std::uint64_t{1} << (posto % 64);
   }
-}();
+  return inizi;
+}
+constexpr auto kNecessarie = inizi(necessaria);
+constexpr auto kPrime = inizi(prima);
+
+// The beginning of the word at `p`, followed by eight bytes that may be read, as the
+// tables above hold it.
+inline std::uint32_t inizio(const char* p) {
+  using namespace otto;
+  const std::uint64_t parola = leggi(p);
+  const std::uint64_t segni = lettere(parola);
+  return static_cast<std::uint32_t>(minuscole(parola, segni) & primi(std::min(fine(segni), 4U)));
+}
 
 }  // namespace
 
@@ -237,14 +252,10 @@ bool puòContare(std::string_view t) {
     const std::uint64_t segni = lettere(leggi(p + i));
     std::uint64_t inizi = segni & ~(segni << 8 | prima);
     prima = segni >> 56;
-    for (; inizi != 0; inizi &= inizi - 1) {
-      const std::uint64_t parola =
-          leggi(p + i + static_cast<std::size_t>(std::countr_zero(inizi)) / 8);
-      const std::uint64_t suoi = lettere(parola);
-      const auto k =
-          static_cast<std::uint32_t>(minuscole(parola, suoi) & primi(std::min(fine(suoi), 4U)));
-      if (kInizi.contiene(k)) return true;
-    }
+    for (; inizi != 0; inizi &= inizi - 1)
+      if (kNecessarie.contiene(
+              inizio(p + i + static_cast<std::size_t>(std::countr_zero(inizi)) / 8)))
+        return true;
   }
   return false;
 }
@@ -262,6 +273,8 @@ struct ContoSemplice {
   std::size_t cifreAnno;
 };
 bool contoSemplice(std::string_view testo, ContoSemplice& semplice) {
+  // A line of another form is told by its first word's first letters.
+  if (!cifra(testo[0]) && !kPrime.contiene(inizio(testo.data()))) return false;
   Conto& conto = semplice.conto;
   Cursore c{testo, 0};
   // The next word's meaning, its dot and the blanks after it taken; none for no word.
