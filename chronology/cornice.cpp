@@ -432,8 +432,8 @@ Lettura valutaConto(Enunciato& e, const Conto& conto, const Datazione& datazione
     l = valuta(e, datazione);
   // The sixth day before the Kalends of March names two days in a leap year, the 24th and
   // the 25th: a stated weekday tells which (Universität Zürich, Ad fontes).
-  const bool sesto = conto.verso == Verso::Calende && conto.mese == 3 && conto.numero == 6;
-  if (l.esito == Esito::SettimanaSbagliata && sesto && !conto.bis && giorni > 28) {
+  if (l.esito == Esito::SettimanaSbagliata && conto.verso == Verso::Calende && conto.mese == 3 &&
+      conto.numero == 6 && !conto.bis && giorni > 28) {
     Conto bis = conto;
     bis.bis = true;
     e.data.giorno = romano::giornoDel(bis, giorni);

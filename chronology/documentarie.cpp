@@ -60,8 +60,9 @@ Lettura formeDocumentarie(std::string_view testo, const Datazione& datazione,
                           const Enunciato& base) {
   // The counted forms first: lines of them come by the million, double dates one by one.
   // Every form's reading goes into the one object returned.
-  Lettura l{Esito::NonUnaData, {}};
-  if (bool letta = false; (l = dataContata(testo, datazione, base, letta), letta)) return l;
+  bool letta = false;
+  Lettura l = dataContata(testo, datazione, base, letta);
+  if (letta) return l;
   if (Enunciato e = base; doppiaData(testo, e)) {
     l = inDueCalendari(e, datazione);
   } else if (auto festa = perFesta(testo, datazione)) {
