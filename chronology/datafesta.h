@@ -55,14 +55,15 @@ std::optional<Formula> analizza(std::string_view testo);
 // The day a formula names for the feast of the common year `anno`, in the place: its
 // day number, or why there is none. For a feast whose day the place's calendar lacked
 // that year, the day it would have been (to be refused as a date that never was).
+// (Small, as it is returned for every dating read: a place's Easter that is not known is
+// told again by its refusal.)
 struct GiornoDellaFesta {
-  Esito esito = Esito::Data;
   long numero = 0;
-  PasquaDelLuogo pasqua{};
   Giornata mancante{};
+  int domeniche = 0;  // for a Sunday counted past the last: how many there were
+  Esito esito = Esito::Data;
   // The count of the feast's own day, which most days of its relations share.
   Computo computo = Computo::Svedese;
-  int domeniche = 0;  // for a Sunday counted past the last: how many there were
 };
 GiornoDellaFesta giornoDellaFesta(const Formula& f, int anno, const Luogo& luogo);
 

@@ -35,20 +35,20 @@ GiornoDellaFesta giornoBase(const Festa& festa, int anno, const Luogo& luogo) {
   // A Church that kept other feasts than Rome's kept none of these on their days.
   if (const RigaPasqua* riga = rigaPer(anno, luogo); riga && riga->tipo == AltraPasqua::Ortodossa) {
     g.esito = Esito::PasquaIgnota;
-    g.pasqua = pasquaDelLuogo(anno, luogo);
     return g;
   }
   const ContoDeiGiorni& conto = luogo.conto;
   switch (festa.base) {
-    case Base::Pasqua:
-      g.pasqua = pasquaDelLuogo(anno, luogo);
-      if (g.pasqua.esito != PasquaDelLuogo::Esito::Nota) {
+    case Base::Pasqua: {
+      const PasquaDelLuogo pasqua = pasquaDelLuogo(anno, luogo);
+      if (pasqua.esito != PasquaDelLuogo::Esito::Nota) {
         g.esito = Esito::PasquaIgnota;
         return g;
       }
-      g.numero = g.pasqua.numero + festa.scarto;
-      g.computo = g.pasqua.computo;
+      g.numero = pasqua.numero + festa.scarto;
+      g.computo = pasqua.computo;
       return g;
+    }
     case Base::Avvento:
       if (const auto avvento = primaDiAvvento(anno, conto)) {
         g.numero = *avvento + festa.scarto;
@@ -132,7 +132,11 @@ GiornoDellaFesta giornoDellaFesta(const Formula& f, int anno, const Luogo& luogo
   } else {
     const GiornoDellaFesta settuagesima =
         giornoBase(kFeste[static_cast<std::size_t>(kSettuagesima)], anno, luogo);
-    if (settuagesima.esito != Esito::Data) return settuagesima;
+    if (settuagesima.esito != Esito::Data) {
+      // Its reason is the reading's: the one object returned carries it.
+      g = settuagesima;
+      return g;
+    }
     limite = settuagesima.numero;
   }
   if (g.numero >= limite) {
@@ -203,11 +207,15 @@ std::optional<Lettura> comeScritto(const Giornata& g, const Datazione& datazione
   return std::nullopt;
 }
 
-std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazione) {
-  const std::optional<Formula> formula = festivi::analizza(testo);
-  if (!formula) return std::nullopt;
-  const Formula& f = *formula;
-  if (f.esito != Esito::Data) return rifiuto(f, f.esito);
+namespace {
+
+// The reading of a dating by feast, written into `lettura`, a new one: every member as a
+// reading begins.
+void leggiFesta(const Formula& f, const Datazione& datazione, Lettura& lettura) {
+  if (f.esito != Esito::Data) {
+    lettura = rifiuto(f, f.esito);
+    return;
+  }
   // A year cut short, too long or outside the era is refused as a date's would be.
   Enunciato e;
   e.data = {1, 1, f.anno, 0};
@@ -215,11 +223,15 @@ std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazio
   const auto fuori = [](int anno, std::size_t cifre) {
     return cifre < 3 || cifre > 4 || anno < kPrimoAnnoStorico || anno > kUltimoAnnoStorico;
   };
-  if (fuori(f.anno, f.cifre)) return valuta(e, datazione);
+  if (fuori(f.anno, f.cifre)) {
+    lettura = valuta(e, datazione);
+    return;
+  }
   if (f.annoComune && fuori(*f.annoComune, f.cifreComune)) {
     e.annoComune = f.annoComune;
     e.cifreAnnoComune = f.cifreComune;
-    return valuta(e, datazione);
+    lettura = valuta(e, datazione);
+    return;
   }
   if (f.relazione == festivi::Relazione::Propria || f.relazione == festivi::Relazione::Vigilia ||
       f.relazione == festivi::Relazione::Crastino || f.relazione == festivi::Relazione::Ottava)
@@ -239,12 +251,17 @@ std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazio
     if (giorno && giorno->anno == f.anno) {
       e.data = {giorno->giorno, giorno->mese, f.anno, 0};
       // A day the place's calendar has, of the common year written: its answer, without
-      // the judgement that a weekday stated or the other count's day would need.
-      Lettura l{Esito::Data, {giorno->giorno, giorno->mese, f.anno, f.anno}};
-      l.settimana = settimanaDelNumero(g.numero);
-      if (e.settimana || datazione.doppia) l = valuta(e, datazione);
-      l.festa = static_cast<unsigned char>(f.festa + 1);
-      return l;
+      // the judgement that a weekday stated or the other count's day would need. Written
+      // in the reading returned, which is not copied on the way out.
+      if (e.settimana || datazione.doppia) {
+        lettura = valuta(e, datazione);
+      } else {
+        lettura.esito = Esito::Data;
+        lettura.data = {giorno->giorno, giorno->mese, f.anno, f.anno};
+        lettura.settimana = settimanaDelNumero(g.numero);
+      }
+      lettura.festa = static_cast<unsigned char>(f.festa + 1);
+      return;
     }
   }
   // The feasts of the written year and of the two next to it: those whose day the place
@@ -295,7 +312,10 @@ std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazio
   std::size_t giuste = 0;
   for (std::size_t i = 0; i < quante; ++i)
     if (trovate[i].esito == Esito::Data) trovate[giuste++] = trovate[i];
-  if (giuste == 0 && quante > 0) return trovate[0];
+  if (giuste == 0 && quante > 0) {
+    lettura = trovate[0];
+    return;
+  }
   if (giuste == 0) {
     perché.festa = static_cast<unsigned char>(f.festa + 1);
     if (perché.esito == Esito::FestaMai) {
@@ -313,19 +333,31 @@ std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazio
       perché.data = {prima.giorno, prima.mese, f.anno, prima.anno};
       perché.altroGiorno = dopo;
     }
-    return perché;
+    lettura = perché;
+    return;
   }
-  if (giuste == 1) return trovate[0];
+  if (giuste == 1) {
+    lettura = trovate[0];
+    return;
+  }
   // Both named in the order of time.
   const auto chiave = [](const Lettura& l) {
     return dettaglio::chiave(l.data.annoComune, l.data.mese, l.data.giorno);
   };
   if (chiave(trovate[1]) < chiave(trovate[0])) std::swap(trovate[0], trovate[1]);
-  Lettura doppia = trovate[0];
-  doppia.esito = Esito::FestaAmbigua;
+  lettura = trovate[0];
+  lettura.esito = Esito::FestaAmbigua;
   const DataScritta& altra = trovate[1].data;
-  doppia.altroGiorno = {altra.annoComune, altra.mese, altra.giorno};
-  return doppia;
+  lettura.altroGiorno = {altra.annoComune, altra.mese, altra.giorno};
+}
+
+}  // namespace
+
+std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazione) {
+  std::optional<Lettura> lettura;
+  if (const std::optional<Formula> formula = festivi::analizza(testo))
+    leggiFesta(*formula, datazione, lettura.emplace());
+  return lettura;
 }
 
 }  // namespace lettura
