@@ -67,6 +67,16 @@ struct GiornoDellaFesta {
 };
 GiornoDellaFesta giornoDellaFesta(const Formula& f, int anno, const Luogo& luogo);
 
+// The same where the place wrote the whole common year `anno` in one count and nothing
+// else stands in the day's way, as for most datings: its date in that year and its day
+// number, worked out without the place's periods. Nothing otherwise, and for a day of
+// another year: giornoDellaFesta tells the day, or why there is none.
+struct GiornoNellAnno {
+  Giornata data;
+  long numero;
+};
+std::optional<GiornoNellAnno> giornoNellAnno(const Formula& f, int anno, const Luogo& luogo);
+
 // The day a feast's row has in the year, with no relation: for --anno.
 GiornoDellaFesta giornoDellaFesta(int festa, int anno, const Luogo& luogo);
 
