@@ -91,24 +91,28 @@ std::optional<std::size_t> segniVeloci(std::string_view t, std::array<Segno, kSe
   std::size_t n = 0;
   for (std::size_t i = 0; i < t.size();) {
     const char c = t[i];
+    // A word first, as most signs are (a grave accent has a letter's code, but stands
+    // between words).
+    if (parole::lettera(c) && c != '`') {
+      if (n == kSegni) return std::nullopt;
+      const std::size_t inizio = i;
+      parole::Chiave k;
+      if (!parole::leggiParolaSeguita(t.data(), i, k) || i > t.size()) return std::nullopt;
+      const Scorciatoia& v = voceVeloce(k);
+      if (v.id == 0) return std::nullopt;
+      s[n++] = {
+          v.ruoli, 0,     v.id, static_cast<std::uint16_t>(inizio), static_cast<std::uint16_t>(i),
+          0,       false, false};
+      // The blank after it, as there mostly is one, passed at once.
+      if (t.data()[i] == ' ') ++i;
+      continue;
+    }
     if (separatore(c)) {
       ++i;
       continue;
     }
-    if (n == kSegni) return std::nullopt;
-    if (parole::cifra(c)) {
-      numero(t, i, s[n++]);
-      continue;
-    }
-    const std::size_t inizio = i;
-    parole::Chiave k;
-    if (!parole::lettera(c) || !parole::leggiParolaSeguita(t.data(), i, k) || i > t.size())
-      return std::nullopt;
-    const Scorciatoia& v = voceVeloce(k);
-    if (v.id == 0) return std::nullopt;
-    s[n++] = {
-        v.ruoli, 0,     v.id, static_cast<std::uint16_t>(inizio), static_cast<std::uint16_t>(i),
-        0,       false, false};
+    if (n == kSegni || !parole::cifra(c)) return std::nullopt;
+    numero(t, i, s[n++]);
   }
   return n;
 }
