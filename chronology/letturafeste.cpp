@@ -53,7 +53,7 @@ std::size_t niente(std::string_view t, std::size_t i) {
 // A number, and the sign of an ordinal after it (3ª, 3°, 3a), into `segno`. Four digits,
 // as most years have, are read at once: a year's length differs from line to line, which
 // a loop over its digits would make the processor guess.
-void numero(std::string_view t, std::size_t& i, Segno& segno) {
+[[gnu::always_inline]] inline void numero(std::string_view t, std::size_t& i, Segno& segno) {
   const std::size_t inizio = i;
   int valore = 0;
   std::uint8_t cifre = 0;
@@ -183,8 +183,9 @@ struct Lettore {
   }
 };
 
-// The formula of the text, read into `f`: whether it is a dating by feast.
-bool leggi(std::string_view testo, Formula& f) {
+// The formula of the text, read into `f`: whether it is a dating by feast. (Part of
+// analizza, which is all it does.)
+[[gnu::always_inline]] inline bool leggi(std::string_view testo, Formula& f) {
   // The common year in parentheses at the end, as the answers write it.
   if (!testo.empty() && testo.back() == ')') {
     const std::size_t aperta = testo.rfind('(');

@@ -35,6 +35,9 @@ constexpr int cicloSolare(int anno) {
 // The weekday of a day number, Monday 0: day 0 of the count, 1 March of the Gregorian
 // year 0, was a Wednesday.
 constexpr Giorno settimanaDelNumero(long numero) {
+  // The days of the era in one remainder without a sign, as a date by feast works out
+  // several a line; those before day 0 with the sign's two.
+  if (numero >= 0) return static_cast<Giorno>((static_cast<unsigned long>(numero) + 2) % 7);
   return static_cast<Giorno>(((numero + 2) % 7 + 7) % 7);
 }
 
