@@ -330,14 +330,18 @@ void leggiFesta(const Formula& f, const Datazione& datazione, Lettura& lettura) 
     if (giorno && giorno->anno == f.anno) {
       e.data = {giorno->giorno, giorno->mese, f.anno, 0};
       // A day the place's calendar has, of the common year written: its answer, without
-      // the judgement that a weekday stated or the other count's day would need. Written
-      // in the reading returned, which is not copied on the way out.
-      if (e.settimana || datazione.doppia) {
+      // the judgement that the other count's day would need; a weekday stated is checked
+      // as a date's is. Written in the reading returned, which is not copied on the way out.
+      if (datazione.doppia) {
         lettura = valuta(e, datazione);
       } else {
         lettura.esito = Esito::Data;
         lettura.data = {giorno->giorno, giorno->mese, f.anno, f.anno};
         lettura.settimana = settimanaDelNumero(numero);
+        if (e.settimana && lettura.settimana != *e.settimana) {
+          lettura.esito = Esito::SettimanaSbagliata;
+          lettura.settimanaScritta = *e.settimana;
+        }
       }
       lettura.festa = static_cast<unsigned char>(f.festa + 1);
       return;
