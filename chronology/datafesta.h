@@ -33,15 +33,17 @@ struct Formula {
   // The Sunday counted, 1 on; 0 where none is.
   int numero = 0;
   bool diStagione = false;  // counted in the season, the feast's own Sunday the first
+  // (The counts of digits and the places in the text are small: a formula is made for
+  // every dating read, and cleared whole.)
+  std::uint16_t cifre = 0;
   int anno = 0;
-  std::size_t cifre = 0;
   // The common year in parentheses, as the answers write it where a style turns the
   // year: it tells apart two days the written year names ("Laetare 1299 (1300)").
   std::optional<int> annoComune;
-  std::size_t cifreComune = 0;
+  std::uint16_t cifreComune = 0;
   // For a refusal: why, and the words of the name or the number in question.
   Esito esito = Esito::Data;
-  std::size_t inizio = 0, fine = 0;
+  std::uint16_t inizio = 0, fine = 0;
   int numeroFuori = 0;
   bool feriaFuori = false;  // the number out of range is a feria's
 };

@@ -196,7 +196,7 @@ struct Lettore {
       anno = std::min(anno * 10 + (c - '0'), 99'999'999);
     }
     f.annoComune = anno;
-    f.cifreComune = testo.size() - aperta - 2;
+    f.cifreComune = static_cast<std::uint16_t>(testo.size() - aperta - 2);
     testo = testo.substr(0, aperta);
   }
   std::array<Segno, kSegni> s;
