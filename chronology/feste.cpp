@@ -154,9 +154,8 @@ bool conRelazione(const Formula& f, const Festa& festa, int anno, const Luogo& l
 }
 
 // The date of a day number of the common year `anno` in the count, worked out from the
-// year's 1 March: nothing for a day of another year.
-std::optional<Giornata> nellAnno(long numero, int anno, Computo computo) {
-  const long marzo = numeroDelGiorno(anno, 3, 1, computo);
+// number of the year's 1 March: nothing for a day of another year.
+std::optional<Giornata> nellAnno(long numero, int anno, Computo computo, long marzo) {
   long giorni = numero - marzo;
   if (giorni >= 306) return std::nullopt;
   if (giorni >= 0) {
@@ -193,13 +192,15 @@ std::optional<GiornoNellAnno> giornoNellAnno(const Formula& f, int anno, const L
   const Periodo& p = conto[static_cast<std::size_t>(periodo)];
   const Computo computo = p.computo;
   if (computo == Computo::Svedese) return std::nullopt;
+  const long marzo = numeroDelGiorno(anno, 3, 1, computo);
   long numero = 0;
   switch (festa.base) {
     case Base::Pasqua:
       if (computo == Computo::Gregoriano ? anno < kPrimaPasquaGregoriana
                                          : anno < kPrimaPasquaDionigi)
         return std::nullopt;
-      numero = pasquaNelComputo(anno, computo).numero + festa.scarto;
+      // Easter as pasquaNelComputo counts it, from the 1 March at hand.
+      numero = dettaglio::domenicaDopo(marzo + limiteDaMarzo(anno, computo) - 1) + festa.scarto;
       break;
     case Base::Avvento:
       numero = primaDiAvvento(numeroDelGiorno(anno, 12, 25, computo)) + festa.scarto;
@@ -212,7 +213,7 @@ std::optional<GiornoNellAnno> giornoNellAnno(const Formula& f, int anno, const L
     }
   }
   if (!conRelazione(f, festa, anno, luogo, numero, nullptr)) return std::nullopt;
-  const std::optional<Giornata> data = nellAnno(numero, anno, computo);
+  const std::optional<Giornata> data = nellAnno(numero, anno, computo, marzo);
   if (!data) return std::nullopt;
   return GiornoNellAnno{*data, numero};
 }

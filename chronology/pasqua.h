@@ -105,12 +105,15 @@ struct DomenicaDiPasqua {
   Giornata data;
   long numero;
 };
+// The paschal limit of one computus as a day of March (1 April is the 32nd).
+constexpr int limiteDaMarzo(int anno, Computo computo) {
+  const Giornata l = base(computo) == Computo::Gregoriano ? limitePasqualeGregoriano(anno)
+                                                          : limitePasqualeGiuliano(anno);
+  return l.mese == 3 ? l.giorno : l.giorno + 31;
+}
 constexpr DomenicaDiPasqua pasquaNelComputo(int anno, Computo computo) {
-  const bool gregoriano = base(computo) == Computo::Gregoriano;
-  const Giornata l = gregoriano ? limitePasqualeGregoriano(anno) : limitePasqualeGiuliano(anno);
-  const int limite = l.mese == 3 ? l.giorno : l.giorno + 31;
-  const Computo conto = gregoriano ? Computo::Gregoriano : Computo::Giuliano;
-  const long numero = numeroDelGiorno(anno, 3, 1, conto) + limite - 1;
+  const int limite = limiteDaMarzo(anno, computo);
+  const long numero = numeroDelGiorno(anno, 3, 1, base(computo)) + limite - 1;
   const long domenica = dettaglio::domenicaDopo(numero);
   return {dettaglio::daMarzo(anno, limite + static_cast<int>(domenica - numero)), domenica};
 }
