@@ -237,10 +237,26 @@ struct Lettore {
     nome.chiave |= static_cast<std::uint64_t>(n) << 60;
     return festaDelNome(nome);
   };
-  if (const Posto* posto = nomeDa(l.i); posto && posto->uso & kDelGiorno) {
-    f.festa = posto->festa - 1;
-    if (kFeste[static_cast<std::size_t>(f.festa)].giorni > 1) f.esito = Esito::SenzaGiorno;
-    return true;
+  // Whether the words from `da` may be a day's name, by their first two as the name's key
+  // has them: most texts begin with words that begin none ("martedì prima").
+  const auto forseNome = [&](std::size_t da) {
+    const auto parola = [&](std::size_t k) {
+      while (k + 1 < fine && (s[k].ruoli & kOnorifico) != 0) ++k;
+      return k;
+    };
+    const std::size_t primo = parola(da);
+    if (primo >= fine) return false;
+    const InizioDiNome& inizio = kIniziDiNomi[s[primo].id];
+    const std::size_t secondo = parola(primo + 1);
+    if (secondo >= fine) return inizio.solo;
+    return ((inizio.seguenti >> (s[secondo].id % 64)) & 1) != 0;
+  };
+  if (forseNome(l.i)) {
+    if (const Posto* posto = nomeDa(l.i); posto && posto->uso & kDelGiorno) {
+      f.festa = posto->festa - 1;
+      if (kFeste[static_cast<std::size_t>(f.festa)].giorni > 1) f.esito = Esito::SenzaGiorno;
+      return true;
+    }
   }
 
   // A Sunday counted before its weekday ("terza domenica"), or a weekday, or a feria and

@@ -363,6 +363,26 @@ inline constexpr auto kNomi = [] {
   return posti;
 }();
 
+// The names of a feast's day by their first two words, for a quick no before a name is
+// looked up: for each word, whether such a name is that word alone, and the words that
+// may follow it in one (bit id % 64, which others share).
+struct InizioDiNome {
+  bool solo = false;
+  std::uint64_t seguenti = 0;
+};
+inline constexpr auto kIniziDiNomi = [] {
+  std::array<InizioDiNome, kMassimoVoci> inizi{};
+  for (const Posto& p : kNomi) {
+    if (p.festa == 0 || !(p.uso & kDelGiorno)) continue;
+    InizioDiNome& inizio = inizi[p.chiave & 0x3FF];
+    if (p.chiave >> 60 == 1)
+      inizio.solo = true;
+    else
+      inizio.seguenti |= 1ULL << (((p.chiave >> 10) & 0x3FF) % 64);
+  }
+  return inizi;
+}();
+
 // The feast a name is of, and how: nothing for a name of none.
 constexpr const Posto* festaDelNome(const Nome& nome) {
   if (!nome.valido) return nullptr;
