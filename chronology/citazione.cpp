@@ -52,6 +52,17 @@ std::string citazione(std::string_view ingresso) {
   std::string testo = "\"";
   std::size_t i = 0;
   for (std::size_t mostrati = 0; i < ingresso.size() && mostrati < kMostrati; ++mostrati) {
+    // A run of printable ASCII, as most of a text is, copied at once.
+    std::size_t fine = i;
+    while (fine < ingresso.size() && mostrati + (fine - i) < kMostrati && ingresso[fine] >= ' ' &&
+           ingresso[fine] <= '~' && ingresso[fine] != '"' && ingresso[fine] != '\\')
+      ++fine;
+    if (fine > i) {
+      testo.append(ingresso.substr(i, fine - i));
+      mostrati += fine - i - 1;
+      i = fine;
+      continue;
+    }
     const Carattere c = carattere(ingresso, i);
     if (c.byte == 0 ||
         (c.byte == 1 && (daMostrareInCodice(c.codice) || c.codice == '"' || c.codice == '\\'))) {

@@ -33,15 +33,17 @@ struct Formula {
   // The Sunday counted, 1 on; 0 where none is.
   int numero = 0;
   bool diStagione = false;  // counted in the season, the feast's own Sunday the first
+  // (The counts of digits and the places in the text are small: a formula is made for
+  // every dating read, and cleared whole.)
+  std::uint16_t cifre = 0;
   int anno = 0;
-  std::size_t cifre = 0;
   // The common year in parentheses, as the answers write it where a style turns the
   // year: it tells apart two days the written year names ("Laetare 1299 (1300)").
   std::optional<int> annoComune;
-  std::size_t cifreComune = 0;
+  std::uint16_t cifreComune = 0;
   // For a refusal: why, and the words of the name or the number in question.
   Esito esito = Esito::Data;
-  std::size_t inizio = 0, fine = 0;
+  std::uint16_t inizio = 0, fine = 0;
   int numeroFuori = 0;
   bool feriaFuori = false;  // the number out of range is a feria's
 };
@@ -55,16 +57,27 @@ std::optional<Formula> analizza(std::string_view testo);
 // The day a formula names for the feast of the common year `anno`, in the place: its
 // day number, or why there is none. For a feast whose day the place's calendar lacked
 // that year, the day it would have been (to be refused as a date that never was).
+// (Small, as it is returned for every dating read: a place's Easter that is not known is
+// told again by its refusal.)
 struct GiornoDellaFesta {
-  Esito esito = Esito::Data;
   long numero = 0;
-  PasquaDelLuogo pasqua{};
   Giornata mancante{};
+  int domeniche = 0;  // for a Sunday counted past the last: how many there were
+  Esito esito = Esito::Data;
   // The count of the feast's own day, which most days of its relations share.
   Computo computo = Computo::Svedese;
-  int domeniche = 0;  // for a Sunday counted past the last: how many there were
 };
 GiornoDellaFesta giornoDellaFesta(const Formula& f, int anno, const Luogo& luogo);
+
+// The same where the place wrote the whole common year `anno` in one count and nothing
+// else stands in the day's way, as for most datings: its date in that year and its day
+// number, worked out without the place's periods. Nothing otherwise, and for a day of
+// another year: giornoDellaFesta tells the day, or why there is none.
+struct GiornoNellAnno {
+  Giornata data;
+  long numero;
+};
+std::optional<GiornoNellAnno> giornoNellAnno(const Formula& f, int anno, const Luogo& luogo);
 
 // The day a feast's row has in the year, with no relation: for --anno.
 GiornoDellaFesta giornoDellaFesta(int festa, int anno, const Luogo& luogo);

@@ -101,11 +101,8 @@ bool dueCalendari(Cursore& c, Enunciato& e) {
   return true;
 }
 
-}  // namespace
-
-bool doppiaData(std::string_view testo, Enunciato& e) {
-  Cursore c{testo};
-  if (!settimanaPrima(c, e)) return false;
+// The double date whose day begins at the cursor.
+[[gnu::noinline]] bool doppiaDalGiorno(std::string_view testo, Cursore c, Enunciato& e) {
   const std::size_t inizio = c.i;
   const Enunciato prima = e;
   if (dueCalendari(c, e)) return coda(c, e) && c.i == testo.size();
@@ -118,6 +115,31 @@ bool doppiaData(std::string_view testo, Enunciato& e) {
   if (!coda(c, e) || (annoDoppio && e.annoComune != scritto)) return false;
   const bool gemello = c.i < testo.size() && gemelloDellaRisposta(c, e);
   return (annoDoppio || gemello) && c.i == testo.size();
+}
+
+// The double date read from the text's beginning.
+[[gnu::noinline]] bool doppiaDalPrincipio(std::string_view testo, Enunciato& e) {
+  Cursore c{testo};
+  if (!settimanaPrima(c, e)) return false;
+  // Both forms begin with the day in figures: a text with none there (a dating by feast,
+  // as most that come here are) is left at once, before the work of reading one is begun.
+  if (!cifra(c.ora())) return false;
+  return doppiaDalGiorno(testo, c, e);
+}
+
+}  // namespace
+
+bool doppiaData(std::string_view testo, Enunciato& e) {
+  // A text that begins with a word that is no weekday's, as most datings by feast, is no
+  // double date: told by its first two letters, before anything is made ready to read one.
+  const char primo = testo.data()[0];
+  if (!cifra(primo) && lettera(primo) &&
+      std::find(inizi::kInizi.begin(), inizi::kInizi.end(),
+                inizi::dueLettere(static_cast<unsigned char>(primo),
+                                  static_cast<unsigned char>(testo.data()[1]))) ==
+          inizi::kInizi.end())
+    return false;
+  return doppiaDalPrincipio(testo, e);
 }
 
 }  // namespace almanacco::lettura

@@ -16,13 +16,16 @@ namespace {
 using Esito = almanacco::Esito;
 
 // The first Sunday of Advent: the fourth before Christmas, from 27 November to
-// 3 December. Nothing where the place's calendar lacks that Christmas.
+// 3 December, by Christmas's day number.
+long primaDiAvvento(long natale) {
+  const int indietro = (settimanaDelNumero(natale) + 1) % 7;
+  return natale - (indietro == 0 ? 7 : indietro) - 21;
+}
+// The same in the year; nothing where the place's calendar lacks that Christmas.
 std::optional<long> primaDiAvvento(int anno, const ContoDeiGiorni& conto) {
   const Periodo* periodo = conto.periodo(anno, 12, 25);
   if (!periodo) return std::nullopt;
-  const long natale = numeroDelGiorno(anno, 12, 25, periodo->computo);
-  const int indietro = (settimanaDelNumero(natale) + 1) % 7;
-  return natale - (indietro == 0 ? 7 : indietro) - 21;
+  return primaDiAvvento(numeroDelGiorno(anno, 12, 25, periodo->computo));
 }
 
 // The day of the feast's row itself in the year.
@@ -35,20 +38,20 @@ GiornoDellaFesta giornoBase(const Festa& festa, int anno, const Luogo& luogo) {
   // A Church that kept other feasts than Rome's kept none of these on their days.
   if (const RigaPasqua* riga = rigaPer(anno, luogo); riga && riga->tipo == AltraPasqua::Ortodossa) {
     g.esito = Esito::PasquaIgnota;
-    g.pasqua = pasquaDelLuogo(anno, luogo);
     return g;
   }
   const ContoDeiGiorni& conto = luogo.conto;
   switch (festa.base) {
-    case Base::Pasqua:
-      g.pasqua = pasquaDelLuogo(anno, luogo);
-      if (g.pasqua.esito != PasquaDelLuogo::Esito::Nota) {
+    case Base::Pasqua: {
+      const PasquaDelLuogo pasqua = pasquaDelLuogo(anno, luogo);
+      if (pasqua.esito != PasquaDelLuogo::Esito::Nota) {
         g.esito = Esito::PasquaIgnota;
         return g;
       }
-      g.numero = g.pasqua.numero + festa.scarto;
-      g.computo = g.pasqua.computo;
+      g.numero = pasqua.numero + festa.scarto;
+      g.computo = pasqua.computo;
       return g;
+    }
     case Base::Avvento:
       if (const auto avvento = primaDiAvvento(anno, conto)) {
         g.numero = *avvento + festa.scarto;
@@ -87,60 +90,132 @@ GiornoDellaFesta giornoDellaFesta(int festa, int anno, const Luogo& luogo) {
   return giornoBase(kFeste[static_cast<std::size_t>(festa)], anno, luogo);
 }
 
-GiornoDellaFesta giornoDellaFesta(const Formula& f, int anno, const Luogo& luogo) {
-  const Festa& festa = kFeste[static_cast<std::size_t>(f.festa)];
-  GiornoDellaFesta g = giornoBase(festa, anno, luogo);
-  if (g.esito != Esito::Data) return g;
+namespace {
+
+// The day the formula's relation names, from the feast's own day `numero` of the common
+// year `anno`: false for a Sunday counted past the last of its run, or a run whose end
+// is not known; `perché`, where given, then says why (and `numero` may be its own).
+bool conRelazione(const Formula& f, const Festa& festa, int anno, const Luogo& luogo, long& numero,
+                  GiornoDellaFesta* perché) {
   // After a feast of several days is after its last.
   const bool dopo = f.relazione == Relazione::Dopo || f.relazione == Relazione::Crastino ||
                     f.relazione == Relazione::Ottava;
-  if (dopo) g.numero += festa.giorni - 1;
+  if (dopo) numero += festa.giorni - 1;
   switch (f.relazione) {
     case Relazione::Propria:
       // A day of a feast of several: the one of the weekday stated, else the first.
       for (int k = 1; k < festa.giorni && f.settimana; ++k)
-        if (settimanaDelNumero(g.numero + k) == *f.settimana) {
-          g.numero += k;
+        if (settimanaDelNumero(numero + k) == *f.settimana) {
+          numero += k;
           break;
         }
-      g.numero += 7L * (f.numero > 1 ? f.numero - 1 : 0);
-      return g;
+      numero += 7L * (f.numero > 1 ? f.numero - 1 : 0);
+      return true;
     case Relazione::Vigilia:
-      --g.numero;
-      return g;
+      --numero;
+      return true;
     case Relazione::Crastino:
-      ++g.numero;
-      return g;
+      ++numero;
+      return true;
     case Relazione::Ottava:
-      g.numero += 7;
-      return g;
+      numero += 7;
+      return true;
     case Relazione::Prima:
-      g.numero += finoAl(g.numero, *f.settimana, false);
-      return g;
+      numero += finoAl(numero, *f.settimana, false);
+      return true;
     case Relazione::Dopo:
       break;
   }
-  g.numero += finoAl(g.numero, *f.settimana, true) + 7L * (f.numero > 1 ? f.numero - 1 : 0);
-  if (f.numero <= 1 || festa.conta == Conta::Dopo) return g;
+  numero += finoAl(numero, *f.settimana, true) + 7L * (f.numero > 1 ? f.numero - 1 : 0);
+  if (f.numero <= 1 || festa.conta == Conta::Dopo) return true;
   // The Sundays after Pentecost and Trinity run to Advent; those after Epiphany to
   // Septuagesima.
   long limite = 0;
   if (festa.conta == Conta::DopoFinoAdAvvento) {
     const auto avvento = primaDiAvvento(anno, luogo.conto);
-    if (!avvento) return g;
+    if (!avvento) return true;
     limite = *avvento;
   } else {
     const GiornoDellaFesta settuagesima =
         giornoBase(kFeste[static_cast<std::size_t>(kSettuagesima)], anno, luogo);
-    if (settuagesima.esito != Esito::Data) return settuagesima;
+    if (settuagesima.esito != Esito::Data) {
+      if (perché) *perché = settuagesima;
+      return false;
+    }
     limite = settuagesima.numero;
   }
-  if (g.numero >= limite) {
-    const long prima = g.numero - 7L * (f.numero - 1);
-    g.esito = Esito::NumeroFuori;
-    g.domeniche = static_cast<int>((limite - 1 - prima) / 7 + 1);
+  if (numero < limite) return true;
+  if (perché) {
+    const long prima = numero - 7L * (f.numero - 1);
+    perché->esito = Esito::NumeroFuori;
+    perché->domeniche = static_cast<int>((limite - 1 - prima) / 7 + 1);
   }
+  return false;
+}
+
+// The date of a day number of the common year `anno` in the count, worked out from the
+// number of the year's 1 March: nothing for a day of another year.
+std::optional<Giornata> nellAnno(long numero, int anno, Computo computo, long marzo) {
+  long giorni = numero - marzo;
+  if (giorni >= 306) return std::nullopt;
+  if (giorni >= 0) {
+    // As the day numbers count months, from March: 153 days every five.
+    const long mesi = (5 * giorni + 2) / 153;
+    return Giornata{anno, static_cast<int>(mesi + 3),
+                    static_cast<int>(giorni - (153 * mesi + 2) / 5 + 1)};
+  }
+  giorni += 31 + 28 + (bisestile(anno, computo) ? 1 : 0);
+  if (giorni < 0) return std::nullopt;
+  return giorni < 31 ? Giornata{anno, 1, static_cast<int>(giorni + 1)}
+                     : Giornata{anno, 2, static_cast<int>(giorni - 30)};
+}
+
+}  // namespace
+
+GiornoDellaFesta giornoDellaFesta(const Formula& f, int anno, const Luogo& luogo) {
+  const Festa& festa = kFeste[static_cast<std::size_t>(f.festa)];
+  GiornoDellaFesta g = giornoBase(festa, anno, luogo);
+  if (g.esito == Esito::Data) conRelazione(f, festa, anno, luogo, g.numero, &g);
   return g;
+}
+
+std::optional<GiornoNellAnno> giornoNellAnno(const Formula& f, int anno, const Luogo& luogo) {
+  const Festa& festa = kFeste[static_cast<std::size_t>(f.festa)];
+  if ((festa.dal != 0 && anno < festa.dal) || (festa.fino != 0 && anno > festa.fino))
+    return std::nullopt;
+  // A row of the place's Easter, a year of two counts or of Sweden's: the place's periods
+  // tell the day.
+  if (rigaPer(anno, luogo)) return std::nullopt;
+  const ContoDeiGiorni& conto = luogo.conto;
+  const int periodo = conto.indice(anno, 1, 1);
+  if (periodo < 0 || periodo != conto.indice(anno, 12, 31)) return std::nullopt;
+  const Periodo& p = conto[static_cast<std::size_t>(periodo)];
+  const Computo computo = p.computo;
+  if (computo == Computo::Svedese) return std::nullopt;
+  const long marzo = numeroDelGiorno(anno, 3, 1, computo);
+  long numero = 0;
+  switch (festa.base) {
+    case Base::Pasqua:
+      if (computo == Computo::Gregoriano ? anno < kPrimaPasquaGregoriana
+                                         : anno < kPrimaPasquaDionigi)
+        return std::nullopt;
+      // Easter as pasquaNelComputo counts it, from the 1 March at hand.
+      numero = dettaglio::domenicaDopo(marzo + limiteDaMarzo(anno, computo) - 1) + festa.scarto;
+      break;
+    case Base::Avvento:
+      numero = primaDiAvvento(numeroDelGiorno(anno, 12, 25, computo)) + festa.scarto;
+      break;
+    case Base::Fissa: {
+      const int giorno = festa.giorno + (festa.bisesto && bisestile(anno, base(computo)) ? 1 : 0);
+      if (!esistevaNel(p, anno, festa.mese, giorno, conto)) return std::nullopt;
+      numero = numeroDelGiorno(anno, festa.mese, giorno, computo);
+      break;
+    }
+  }
+  if (!conRelazione(f, festa, anno, luogo, numero, nullptr)) return std::nullopt;
+  const std::optional<Giornata> data = nellAnno(numero, anno, computo, marzo);
+  if (!data) return std::nullopt;
+  return GiornoNellAnno{*data, numero};
 }
 
 }  // namespace festivi
@@ -203,11 +278,15 @@ std::optional<Lettura> comeScritto(const Giornata& g, const Datazione& datazione
   return std::nullopt;
 }
 
-std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazione) {
-  const std::optional<Formula> formula = festivi::analizza(testo);
-  if (!formula) return std::nullopt;
-  const Formula& f = *formula;
-  if (f.esito != Esito::Data) return rifiuto(f, f.esito);
+namespace {
+
+// The reading of a dating by feast, written into `lettura`, a new one: every member as a
+// reading begins.
+void leggiFesta(const Formula& f, const Datazione& datazione, Lettura& lettura) {
+  if (f.esito != Esito::Data) {
+    lettura = rifiuto(f, f.esito);
+    return;
+  }
   // A year cut short, too long or outside the era is refused as a date's would be.
   Enunciato e;
   e.data = {1, 1, f.anno, 0};
@@ -215,11 +294,15 @@ std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazio
   const auto fuori = [](int anno, std::size_t cifre) {
     return cifre < 3 || cifre > 4 || anno < kPrimoAnnoStorico || anno > kUltimoAnnoStorico;
   };
-  if (fuori(f.anno, f.cifre)) return valuta(e, datazione);
+  if (fuori(f.anno, f.cifre)) {
+    lettura = valuta(e, datazione);
+    return;
+  }
   if (f.annoComune && fuori(*f.annoComune, f.cifreComune)) {
     e.annoComune = f.annoComune;
     e.cifreAnnoComune = f.cifreComune;
-    return valuta(e, datazione);
+    lettura = valuta(e, datazione);
+    return;
   }
   if (f.relazione == festivi::Relazione::Propria || f.relazione == festivi::Relazione::Vigilia ||
       f.relazione == festivi::Relazione::Crastino || f.relazione == festivi::Relazione::Ottava)
@@ -233,18 +316,36 @@ std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazio
   // refusal is explained below.)
   if (comune && (festa.base != Base::Fissa || (festa.mese > 1 && festa.mese < 12)) &&
       (!f.annoComune || *f.annoComune == f.anno)) {
-    const GiornoDellaFesta g = festivi::giornoDellaFesta(f, f.anno, luogo);
-    const std::optional<Giornata> giorno =
-        g.esito == Esito::Data ? nelLuogo(g, luogo.conto) : std::nullopt;
+    // Most years are written in one count from January to December: the day is worked
+    // out in it at once.
+    std::optional<Giornata> giorno;
+    long numero = 0;
+    if (const auto semplice = festivi::giornoNellAnno(f, f.anno, luogo)) {
+      giorno = semplice->data;
+      numero = semplice->numero;
+    } else {
+      const GiornoDellaFesta g = festivi::giornoDellaFesta(f, f.anno, luogo);
+      if (g.esito == Esito::Data) giorno = nelLuogo(g, luogo.conto);
+      numero = g.numero;
+    }
     if (giorno && giorno->anno == f.anno) {
       e.data = {giorno->giorno, giorno->mese, f.anno, 0};
       // A day the place's calendar has, of the common year written: its answer, without
-      // the judgement that a weekday stated or the other count's day would need.
-      Lettura l{Esito::Data, {giorno->giorno, giorno->mese, f.anno, f.anno}};
-      l.settimana = settimanaDelNumero(g.numero);
-      if (e.settimana || datazione.doppia) l = valuta(e, datazione);
-      l.festa = static_cast<unsigned char>(f.festa + 1);
-      return l;
+      // the judgement that the other count's day would need; a weekday stated is checked
+      // as a date's is. Written in the reading returned, which is not copied on the way out.
+      if (datazione.doppia) {
+        lettura = valuta(e, datazione);
+      } else {
+        lettura.esito = Esito::Data;
+        lettura.data = {giorno->giorno, giorno->mese, f.anno, f.anno};
+        lettura.settimana = settimanaDelNumero(numero);
+        if (e.settimana && lettura.settimana != *e.settimana) {
+          lettura.esito = Esito::SettimanaSbagliata;
+          lettura.settimanaScritta = *e.settimana;
+        }
+      }
+      lettura.festa = static_cast<unsigned char>(f.festa + 1);
+      return;
     }
   }
   // The feasts of the written year and of the two next to it: those whose day the place
@@ -295,7 +396,10 @@ std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazio
   std::size_t giuste = 0;
   for (std::size_t i = 0; i < quante; ++i)
     if (trovate[i].esito == Esito::Data) trovate[giuste++] = trovate[i];
-  if (giuste == 0 && quante > 0) return trovate[0];
+  if (giuste == 0 && quante > 0) {
+    lettura = trovate[0];
+    return;
+  }
   if (giuste == 0) {
     perché.festa = static_cast<unsigned char>(f.festa + 1);
     if (perché.esito == Esito::FestaMai) {
@@ -313,19 +417,31 @@ std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazio
       perché.data = {prima.giorno, prima.mese, f.anno, prima.anno};
       perché.altroGiorno = dopo;
     }
-    return perché;
+    lettura = perché;
+    return;
   }
-  if (giuste == 1) return trovate[0];
+  if (giuste == 1) {
+    lettura = trovate[0];
+    return;
+  }
   // Both named in the order of time.
   const auto chiave = [](const Lettura& l) {
     return dettaglio::chiave(l.data.annoComune, l.data.mese, l.data.giorno);
   };
   if (chiave(trovate[1]) < chiave(trovate[0])) std::swap(trovate[0], trovate[1]);
-  Lettura doppia = trovate[0];
-  doppia.esito = Esito::FestaAmbigua;
+  lettura = trovate[0];
+  lettura.esito = Esito::FestaAmbigua;
   const DataScritta& altra = trovate[1].data;
-  doppia.altroGiorno = {altra.annoComune, altra.mese, altra.giorno};
-  return doppia;
+  lettura.altroGiorno = {altra.annoComune, altra.mese, altra.giorno};
+}
+
+}  // namespace
+
+std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazione) {
+  std::optional<Lettura> lettura;
+  if (const std::optional<Formula> formula = festivi::analizza(testo))
+    leggiFesta(*formula, datazione, lettura.emplace());
+  return lettura;
 }
 
 }  // namespace lettura

@@ -50,50 +50,69 @@ std::size_t niente(std::string_view t, std::size_t i) {
   return static_cast<unsigned char>(t[i]) < 0x80 ? 0 : uno(t, i, kNiente);
 }
 
-// A number, and the sign of an ordinal after it (3ª, 3°, 3a).
-void numero(std::string_view t, std::size_t& i, Segno& segno) {
-  segno.numero = true;
-  for (; i < t.size() && parole::cifra(t[i]); ++i) {
-    segno.valore = std::min(segno.valore * 10 + (t[i] - '0'), 99'999'999);
-    ++segno.cifre;
+// A number, and the sign of an ordinal after it (3ª, 3°, 3a), into `segno`. Four digits,
+// as most years have, are read at once: a year's length differs from line to line, which
+// a loop over its digits would make the processor guess.
+[[gnu::always_inline]] inline void numero(std::string_view t, std::size_t& i, Segno& segno) {
+  const std::size_t inizio = i;
+  int valore = 0;
+  std::uint8_t cifre = 0;
+  const auto d = [&](std::size_t k) { return static_cast<unsigned>(t[i + k] - '0'); };
+  if (i + 4 <= t.size() && std::max({d(0), d(1), d(2), d(3)}) <= 9 &&
+      (i + 4 == t.size() || d(4) > 9)) {
+    valore = static_cast<int>(d(0) * 1000 + d(1) * 100 + d(2) * 10 + d(3));
+    cifre = 4;
+    i += 4;
+  } else {
+    for (; i < t.size() && parole::cifra(t[i]); ++i) {
+      valore = std::min(valore * 10 + (t[i] - '0'), 99'999'999);
+      ++cifre;
+    }
   }
+  bool ordinale = false;
   if (const std::size_t k = i < t.size() && t[i] == '\xC2' ? uno(t, i, kOrdinali) : 0) {
-    segno.ordinale = true;
+    ordinale = true;
     i += k;
   } else if (i < t.size() && (t[i] == 'a' || t[i] == 'o') &&
              (i + 1 == t.size() || separatore(t[i + 1]))) {
-    segno.ordinale = true;
+    ordinale = true;
     ++i;
   }
-  segno.fine = static_cast<std::uint16_t>(i);
+  segno = {
+      0,     valore, 0,       static_cast<std::uint16_t>(inizio), static_cast<std::uint16_t>(i),
+      cifre, true,   ordinale};
 }
 
 // The text's words and numbers as the fast reader reads words, sixteen bytes at once, for
 // a text followed by 16 bytes that may be read: nothing where a word is not among the
 // usual spellings, or a sign is no dating's (the reading letter by letter says which).
+// Each sign is written once, whole, as it is known.
 std::optional<std::size_t> segniVeloci(std::string_view t, std::array<Segno, kSegni>& s) {
   std::size_t n = 0;
   for (std::size_t i = 0; i < t.size();) {
     const char c = t[i];
+    // A word first, as most signs are (a grave accent has a letter's code, but stands
+    // between words).
+    if (parole::lettera(c) && c != '`') {
+      if (n == kSegni) return std::nullopt;
+      const std::size_t inizio = i;
+      parole::Chiave k;
+      if (!parole::leggiParolaSeguita(t.data(), i, k) || i > t.size()) return std::nullopt;
+      const Scorciatoia& v = voceVeloce(k);
+      if (v.id == 0) return std::nullopt;
+      s[n++] = {
+          v.ruoli, 0,     v.id, static_cast<std::uint16_t>(inizio), static_cast<std::uint16_t>(i),
+          0,       false, false};
+      // The blank after it, as there mostly is one, passed at once.
+      if (t.data()[i] == ' ') ++i;
+      continue;
+    }
     if (separatore(c)) {
       ++i;
       continue;
     }
-    if (n == kSegni) return std::nullopt;
-    Segno& segno = s[n++];
-    segno = {0, 0,     0,    static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(i),
-             0, false, false};
-    if (parole::cifra(c)) {
-      numero(t, i, segno);
-      continue;
-    }
-    parole::Chiave k;
-    if (!parole::lettera(c) || !parole::leggiParolaSeguita(t.data(), i, k) || i > t.size())
-      return std::nullopt;
-    segno.fine = static_cast<std::uint16_t>(i);
-    segno.id = idVeloce(k);
-    if (segno.id == 0) return std::nullopt;
-    segno.ruoli = voce(segno.id).ruoli;
+    if (n == kSegni || !parole::cifra(c)) return std::nullopt;
+    numero(t, i, s[n++]);
   }
   return n;
 }
@@ -112,12 +131,12 @@ std::optional<std::size_t> segni(std::string_view t, std::array<Segno, kSegni>& 
     }
     if (n == kSegni) return std::nullopt;
     Segno& segno = s[n++];
-    segno = {0, 0,     0,    static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(i),
-             0, false, false};
     if (parole::cifra(t[i])) {
       numero(t, i, segno);
       continue;
     }
+    segno = {0, 0,     0,    static_cast<std::uint16_t>(i), static_cast<std::uint16_t>(i),
+             0, false, false};
     // A word: up to the next separator or figure; the characters that are nothing are
     // left out, and one that is no letter of a name makes it a word no name has.
     Parola parola;
@@ -146,7 +165,9 @@ struct Lettore {
   std::size_t i, fine;
 
   bool parola() const { return i < fine && !s[i].numero; }
-  std::uint32_t ruoli(std::size_t k) const { return k < fine ? s[k].ruoli : 0; }
+  // Up to the one after the last word of the name, which the reader may look at: the
+  // signs from `fine` on are made to have none.
+  std::uint32_t ruoli(std::size_t k) const { return s[k].ruoli; }
   bool è(std::uint32_t ruolo) const { return (ruoli(i) & ruolo) != 0; }
   bool salta(std::uint32_t ruolo) {
     if (!è(ruolo)) return false;
@@ -162,43 +183,44 @@ struct Lettore {
   }
 };
 
-}  // namespace
-
-std::optional<Formula> analizza(std::string_view testo) {
+// The formula of the text, read into `f`: whether it is a dating by feast. (Part of
+// analizza, which is all it does.)
+[[gnu::always_inline]] inline bool leggi(std::string_view testo, Formula& f) {
   // The common year in parentheses at the end, as the answers write it.
-  Formula f;
   if (!testo.empty() && testo.back() == ')') {
     const std::size_t aperta = testo.rfind('(');
-    if (aperta == std::string_view::npos || aperta + 2 >= testo.size()) return std::nullopt;
+    if (aperta == std::string_view::npos || aperta + 2 >= testo.size()) return false;
     int anno = 0;
     for (const char c : testo.substr(aperta + 1, testo.size() - aperta - 2)) {
-      if (!parole::cifra(c)) return std::nullopt;
+      if (!parole::cifra(c)) return false;
       anno = std::min(anno * 10 + (c - '0'), 99'999'999);
     }
     f.annoComune = anno;
-    f.cifreComune = testo.size() - aperta - 2;
+    f.cifreComune = static_cast<std::uint16_t>(testo.size() - aperta - 2);
     testo = testo.substr(0, aperta);
   }
   std::array<Segno, kSegni> s;
   std::optional<std::size_t> quanti = segniVeloci(testo, s);
   if (!quanti) quanti = segni(testo, s);
-  if (!quanti || *quanti < 2) return std::nullopt;
+  if (!quanti || *quanti < 2) return false;
   std::size_t fine = *quanti - 1;
-  const Segno& anno = s[fine];
-  if (!anno.numero || anno.ordinale) return std::nullopt;
-  f.anno = anno.valore;
-  f.cifre = anno.cifre;
-  Lettore l{s, 0, fine};
+  if (!s[fine].numero || s[fine].ordinale) return false;
+  f.anno = s[fine].valore;
+  f.cifre = s[fine].cifre;
   // "anno Domini 1335", "dell'anno 1335", "del 1335" before the year.
-  if (fine >= 2 && l.ruoli(fine - 1) & kDomini && l.ruoli(fine - 2) & kAnno) {
+  const std::size_t anno = fine;
+  if (fine >= 2 && s[fine - 1].ruoli & kDomini && s[fine - 2].ruoli & kAnno) {
     fine -= 2;
-  } else if (fine >= 1 && l.ruoli(fine - 1) & kAnno) {
+  } else if (fine >= 1 && s[fine - 1].ruoli & kAnno) {
     --fine;
-    if (fine >= 1 && l.ruoli(fine - 1) & kPreposizione) --fine;
+    if (fine >= 1 && s[fine - 1].ruoli & kPreposizione) --fine;
   } else if (fine >= 1 && !s[fine - 1].numero && s[fine - 1].id == kDel) {
     --fine;
   }
-  l.fine = fine;
+  // The words left out are no part of the name: the reader finds no role in them (nor in
+  // the year, a number, which has none).
+  for (std::size_t k = fine; k < anno; ++k) s[k].ruoli = 0;
+  Lettore l{s, 0, fine};
 
   // The whole, an article apart, may be a name that begins with a weekday ("sabato santo").
   // A name is made of words only: a number among them makes it no name.
@@ -215,10 +237,26 @@ std::optional<Formula> analizza(std::string_view testo) {
     nome.chiave |= static_cast<std::uint64_t>(n) << 60;
     return festaDelNome(nome);
   };
-  if (const Posto* posto = nomeDa(l.i); posto && posto->uso & kDelGiorno) {
-    f.festa = posto->festa - 1;
-    if (kFeste[static_cast<std::size_t>(f.festa)].giorni > 1) f.esito = Esito::SenzaGiorno;
-    return f;
+  // Whether the words from `da` may be a day's name, by their first two as the name's key
+  // has them: most texts begin with words that begin none ("martedì prima").
+  const auto forseNome = [&](std::size_t da) {
+    const auto parola = [&](std::size_t k) {
+      while (k + 1 < fine && (s[k].ruoli & kOnorifico) != 0) ++k;
+      return k;
+    };
+    const std::size_t primo = parola(da);
+    if (primo >= fine) return false;
+    const InizioDiNome& inizio = kIniziDiNomi[s[primo].id];
+    const std::size_t secondo = parola(primo + 1);
+    if (secondo >= fine) return inizio.solo;
+    return ((inizio.seguenti >> (s[secondo].id % 64)) & 1) != 0;
+  };
+  if (forseNome(l.i)) {
+    if (const Posto* posto = nomeDa(l.i); posto && posto->uso & kDelGiorno) {
+      f.festa = posto->festa - 1;
+      if (kFeste[static_cast<std::size_t>(f.festa)].giorni > 1) f.esito = Esito::SenzaGiorno;
+      return true;
+    }
   }
 
   // A Sunday counted before its weekday ("terza domenica"), or a weekday, or a feria and
@@ -233,7 +271,7 @@ std::optional<Formula> analizza(std::string_view testo) {
     ++l.i;
   } else if (l.salta(kFeria)) {
     const auto n = l.numero();
-    if (!n) return std::nullopt;
+    if (!n) return false;
     f.inizio = s[l.i - 1].inizio;
     f.fine = s[l.i].fine;
     ++l.i;
@@ -241,7 +279,7 @@ std::optional<Formula> analizza(std::string_view testo) {
       f.esito = Esito::NumeroFuori;
       f.numeroFuori = *n;
       f.feriaFuori = true;
-      return f;
+      return true;
     }
     f.settimana = static_cast<Giorno>(*n - 2);
   }
@@ -297,15 +335,15 @@ std::optional<Formula> analizza(std::string_view testo) {
   }
   // Between a weekday and its feast: "domenica delle Palme", "dominica in Albis".
   l.salta(kPreposizione);
-  if (l.i >= fine) return std::nullopt;
+  if (l.i >= fine) return false;
   segnato = segnato || (l.è(kOnorifico) && l.i + 1 < fine);
   f.inizio = s[l.i].inizio;
   f.fine = s[fine - 1].fine;
   const Posto* posto = nomeDa(l.i);
   if (!posto) {
-    if (!segnato) return std::nullopt;
+    if (!segnato) return false;
     f.esito = Esito::FestaIgnota;
-    return f;
+    return true;
   }
   f.festa = posto->festa - 1;
   const Festa& festa = kFeste[static_cast<std::size_t>(f.festa)];
@@ -321,17 +359,26 @@ std::optional<Formula> analizza(std::string_view testo) {
       f.esito = Esito::NumeroFuori;
       f.numeroFuori = f.numero;
     }
-    return f;
+    return true;
   }
   if (!(posto->uso & kDelGiorno)) {
     // A season's name needs its Sunday's number.
     f.esito = Esito::NumeroFuori;
-    return f;
+    return true;
   }
   if ((f.relazione == Relazione::Dopo || f.relazione == Relazione::Prima) && !f.settimana)
     f.esito = Esito::SenzaGiorno;
   if (festa.giorni > 1 && f.relazione == Relazione::Propria && !f.settimana)
     f.esito = Esito::SenzaGiorno;
+  return true;
+}
+
+}  // namespace
+
+std::optional<Formula> analizza(std::string_view testo) {
+  // Read in the object returned itself, which is not copied on the way out.
+  std::optional<Formula> f{std::in_place};
+  if (!leggi(testo, *f)) f.reset();
   return f;
 }
 

@@ -269,6 +269,7 @@ constexpr const Voce& voce(std::uint16_t id) {
 struct Scorciatoia {
   parole::Chiave chiave;
   std::uint16_t id = 0;
+  std::uint32_t ruoli = 0;  // the word's, kept beside it: read with the id, in one look
 };
 inline constexpr std::size_t kPostiVeloci = 2048;
 constexpr std::size_t postoVeloce(const parole::Chiave& k) {
@@ -284,17 +285,18 @@ inline constexpr auto kVeloci = [] {
       std::size_t i = postoVeloce(*k);
       for (; posti[i].id != 0 && !(posti[i].chiave == *k); i = (i + 1) % kPostiVeloci) {
       }
-      posti[i] = {*k, id};
+      posti[i] = {*k, id, v.ruoli};
     }
   }
   return posti;
 }();
 static_assert(kVocabolario.quante * 4 < kPostiVeloci);
 
-// The word of a key, as the fast reader reads it; 0 for one not among the spellings.
-inline std::uint16_t idVeloce(const parole::Chiave& k) {
+// The word of a key, as the fast reader reads it; an id of 0 for one not among the
+// spellings.
+inline const Scorciatoia& voceVeloce(const parole::Chiave& k) {
   for (std::size_t i = postoVeloce(k);; i = (i + 1) % kPostiVeloci) {
-    if (kVeloci[i].id == 0 || kVeloci[i].chiave == k) return kVeloci[i].id;
+    if (kVeloci[i].id == 0 || kVeloci[i].chiave == k) return kVeloci[i];
   }
 }
 constexpr std::uint16_t idDi(std::string_view parola) {
@@ -359,6 +361,26 @@ inline constexpr auto kNomi = [] {
   }
   if (quanti * 2 > kPostiNomi) throw "troppi nomi";
   return posti;
+}();
+
+// The names of a feast's day by their first two words, for a quick no before a name is
+// looked up: for each word, whether such a name is that word alone, and the words that
+// may follow it in one (bit id % 64, which others share).
+struct InizioDiNome {
+  bool solo = false;
+  std::uint64_t seguenti = 0;
+};
+inline constexpr auto kIniziDiNomi = [] {
+  std::array<InizioDiNome, kMassimoVoci> inizi{};
+  for (const Posto& p : kNomi) {
+    if (p.festa == 0 || !(p.uso & kDelGiorno)) continue;
+    InizioDiNome& inizio = inizi[p.chiave & 0x3FF];
+    if (p.chiave >> 60 == 1)
+      inizio.solo = true;
+    else
+      inizio.seguenti |= 1ULL << (((p.chiave >> 10) & 0x3FF) % 64);
+  }
+  return inizi;
 }();
 
 // The feast a name is of, and how: nothing for a name of none.

@@ -84,6 +84,17 @@ constexpr unsigned fine(std::uint64_t segni) {
   const auto altri = (~segni & kAlto) >> 1 | 1ULL << 63;
   return static_cast<unsigned>(std::countr_zero(altri) + 1) / 8;
 }
+// The bytes before the first that is no letter, every bit of them set: below the lowest
+// mark of a byte that is not one (all eight where every byte is).
+constexpr std::uint64_t lettereIniziali(std::uint64_t segni) {
+  const std::uint64_t altri = ~segni & kAlto;
+  return ((altri & (0 - altri)) >> 7) - 1;
+}
+// The bytes such a mask holds, 0 to 8: the place of its first byte not set (its top bit
+// stands in for none, so that the count never meets a zero).
+constexpr unsigned quanti(std::uint64_t iniziali) {
+  return static_cast<unsigned>(std::countr_zero(~iniziali | 1ULL << 63) + 1) / 8;
+}
 inline std::uint64_t leggi(const char* testo) {
   std::uint64_t x;
   std::memcpy(&x, testo, 8);
@@ -98,10 +109,11 @@ inline std::uint64_t leggi(const char* testo) {
   using namespace otto;
   const std::uint64_t prime = leggi(testo + i), altre = leggi(testo + i + 8);
   const std::uint64_t segniPrime = lettere(prime), segniAltre = lettere(altre);
-  const unsigned finePrime = fine(segniPrime), fineAltre = fine(segniAltre);
-  const unsigned n = finePrime + (fineAltre & (0U - (finePrime >> 3)));
-  k = {minuscole(prime, segniPrime) & primi(n),
-       minuscole(altre, segniAltre) & primi(n > 8 ? n - 8 : 0)};
+  const std::uint64_t iniziali = lettereIniziali(segniPrime);
+  const std::uint64_t seguenti = lettereIniziali(segniAltre) & (0 - (iniziali >> 63));
+  k = {minuscole(prime, segniPrime) & iniziali, minuscole(altre, segniAltre) & seguenti};
+  // The word's bytes, counted from the masks: the lowest byte of each that is not set.
+  const unsigned n = quanti(iniziali) + quanti(seguenti);
   i += n;
   if (n < 16) return true;
   while (lettera(testo[i])) ++i;  // the rest of a longer word, before the zeros that end it

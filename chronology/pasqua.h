@@ -35,6 +35,9 @@ constexpr int cicloSolare(int anno) {
 // The weekday of a day number, Monday 0: day 0 of the count, 1 March of the Gregorian
 // year 0, was a Wednesday.
 constexpr Giorno settimanaDelNumero(long numero) {
+  // The days of the era in one remainder without a sign, as a date by feast works out
+  // several a line; those before day 0 with the sign's two.
+  if (numero >= 0) return static_cast<Giorno>((static_cast<unsigned long>(numero) + 2) % 7);
   return static_cast<Giorno>(((numero + 2) % 7 + 7) % 7);
 }
 
@@ -102,12 +105,15 @@ struct DomenicaDiPasqua {
   Giornata data;
   long numero;
 };
+// The paschal limit of one computus as a day of March (1 April is the 32nd).
+constexpr int limiteDaMarzo(int anno, Computo computo) {
+  const Giornata l = base(computo) == Computo::Gregoriano ? limitePasqualeGregoriano(anno)
+                                                          : limitePasqualeGiuliano(anno);
+  return l.mese == 3 ? l.giorno : l.giorno + 31;
+}
 constexpr DomenicaDiPasqua pasquaNelComputo(int anno, Computo computo) {
-  const bool gregoriano = base(computo) == Computo::Gregoriano;
-  const Giornata l = gregoriano ? limitePasqualeGregoriano(anno) : limitePasqualeGiuliano(anno);
-  const int limite = l.mese == 3 ? l.giorno : l.giorno + 31;
-  const Computo conto = gregoriano ? Computo::Gregoriano : Computo::Giuliano;
-  const long numero = numeroDelGiorno(anno, 3, 1, conto) + limite - 1;
+  const int limite = limiteDaMarzo(anno, computo);
+  const long numero = numeroDelGiorno(anno, 3, 1, base(computo)) + limite - 1;
   const long domenica = dettaglio::domenicaDopo(numero);
   return {dettaglio::daMarzo(anno, limite + static_cast<int>(domenica - numero)), domenica};
 }

@@ -9,6 +9,7 @@
 
 #include <getopt.h>
 #include <poll.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "Elenchi.h"
@@ -31,13 +32,26 @@ void attendi(int descrittore, short evento) {
   ::poll(&atteso, 1, -1);
 }
 
+// Whether the answers and the errors go to one file: a terminal, a pipe, or a file both
+// are sent to (so it is taken where either cannot be looked at).
+bool unoStessoFile() {
+  struct stat uscita {
+  }, errori{};
+  if (::fstat(STDOUT_FILENO, &uscita) != 0 || ::fstat(STDERR_FILENO, &errori) != 0) return true;
+  return uscita.st_dev == errori.st_dev && uscita.st_ino == errori.st_ino;
+}
+
 // Answers go to standard output in large blocks; before an error message, and before the
 // program waits for more input, what is ready is written, so that answers and errors come
-// out in the order of the input and a user at the keyboard sees each answer at once. The
-// first write that fails is reported and ends the work: nothing more is read or said.
+// out in the order of the input and a user at the keyboard sees each answer at once. Where
+// the two go to different files, which keep no order between them, the errors wait for the
+// answers' next write instead, and go out together: a million lines with some refused take
+// two writes a block, not two a refusal. The first write that fails is reported and ends
+// the work: nothing more is read or said.
 class Terminale {
  public:
-  explicit Terminale(const Datazione& datazione) : datazione_(datazione) {}
+  explicit Terminale(const Datazione& datazione)
+      : datazione_(datazione), inOrdine_(unoStessoFile()) {}
 
   void argomento(std::string_view testo) {
     if (const Lettura lettura = rispondi(testo, risposte_, datazione_);
@@ -92,11 +106,16 @@ class Terminale {
 
   void errore(const std::string& messaggio) {
     errori_ = true;
+    if (!inOrdine_) {
+      if (scritto_) messaggi_.append("lunario: ").append(messaggio).append("\n");
+      return;
+    }
     svuota();
     if (scritto_) std::fprintf(stderr, "lunario: %s\n", messaggio.c_str());
   }
 
-  // Writes the answers ready so far; once writing fails, nothing more is written.
+  // Writes the answers ready so far, then the errors waiting; once writing fails, nothing
+  // more is written.
   void svuota() {
     const char* dati = risposte_.data();
     std::size_t resto = risposte_.size();
@@ -116,12 +135,15 @@ class Terminale {
       resto -= static_cast<std::size_t>(n);
     }
     risposte_.clear();
+    if (scritto_ && !messaggi_.empty()) std::fwrite(messaggi_.data(), 1, messaggi_.size(), stderr);
+    messaggi_.clear();
   }
 
   Datazione datazione_;
-  std::string risposte_;
+  std::string risposte_, messaggi_;
   bool errori_ = false;
   bool scritto_ = true;
+  const bool inOrdine_;
 };
 
 // A usage error: one line that names what was given, escaped as a date is, and says where

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "datafesta.h"
 #include "feste.h"
 #include "luoghi.h"
 #include "motivi.h"
@@ -425,6 +426,40 @@ TEST(Feste, EachRefusalSaysWhy) {
             unisci("\"", testo, "\": può essere il 1° gennaio ", std::to_string(anno), " o il ",
                    std::to_string(dataDi(secondo).giorno), " dicembre ", std::to_string(anno),
                    ": scrivere la data"));
+}
+
+// The day worked out at once in a year of one count is the one the place's periods give,
+// for every feast and relation, in every place, in the years of the changes and others.
+TEST(Feste, TheDayOfAYearInOneCountIsThePeriodsOne) {
+  using festivi::Relazione;
+  std::vector<int> anni = {1,    531,  532,  1582, 1583, 1699, 1700, 1701, 1711, 1712,
+                           1724, 1740, 1742, 1744, 1752, 1753, 1845, 1918, 1923, 9999};
+  for (int anno = 7; anno < 9999; anno += 211) anni.push_back(anno);
+  std::size_t semplici = 0, tutti = 0;
+  for (const Luogo& luogo : kLuoghi)
+    for (const int anno : anni)
+      for (int festa = 0; festa < static_cast<int>(kFeste.size()); ++festa)
+        for (const Relazione relazione :
+             {Relazione::Propria, Relazione::Dopo, Relazione::Prima, Relazione::Vigilia,
+              Relazione::Crastino, Relazione::Ottava})
+          for (const int numero : {0, 3}) {
+            festivi::Formula f;
+            f.festa = festa;
+            f.relazione = relazione;
+            f.settimana = static_cast<Giorno>((anno + festa) % 7);
+            f.numero = numero;
+            const auto semplice = festivi::giornoNellAnno(f, anno, luogo);
+            ++tutti;
+            if (!semplice) continue;
+            ++semplici;
+            const festivi::GiornoDellaFesta g = festivi::giornoDellaFesta(f, anno, luogo);
+            ASSERT_EQ(g.esito, Esito::Data) << luogo.codice << " " << anno << " " << festa;
+            ASSERT_EQ(g.numero, semplice->numero) << luogo.codice << " " << anno << " " << festa;
+            ASSERT_EQ(giornataNel(g.numero, luogo.conto), semplice->data)
+                << luogo.codice << " " << anno << " " << festa;
+          }
+  // Most are: the others are read the long way.
+  EXPECT_GT(semplici * 3, tutti * 2) << semplici << " of " << tutti;
 }
 
 }  // namespace
