@@ -237,7 +237,7 @@ inline std::uint32_t inizio(const char* p) {
   using namespace otto;
   const std::uint64_t parola = leggi(p);
   const std::uint64_t segni = lettere(parola);
-  return static_cast<std::uint32_t>(minuscole(parola, segni) & primi(std::min(fine(segni), 4U)));
+  return static_cast<std::uint32_t>(minuscole(parola, segni) & lettereIniziali(segni));
 }
 
 }  // namespace

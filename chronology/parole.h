@@ -73,17 +73,6 @@ constexpr std::uint64_t lettere(std::uint64_t x) {
 constexpr std::uint64_t minuscole(std::uint64_t x, std::uint64_t segni) {
   return x | ((segni & ~x) >> 2);
 }
-// The first `byte` bytes (0 to 8), worked out without a branch, as a word's length
-// differs from line to line.
-constexpr std::uint64_t primi(unsigned byte) {
-  return ((1ULL << (8 * (byte & 7))) - 1) | (0 - std::uint64_t{byte >> 3});
-}
-// The first byte that is no letter, 8 for none: the marks moved down a bit, and one past
-// the last byte's, so that the count never meets a zero.
-constexpr unsigned fine(std::uint64_t segni) {
-  const auto altri = (~segni & kAlto) >> 1 | 1ULL << 63;
-  return static_cast<unsigned>(std::countr_zero(altri) + 1) / 8;
-}
 // The bytes before the first that is no letter, every bit of them set: below the lowest
 // mark of a byte that is not one (all eight where every byte is).
 constexpr std::uint64_t lettereIniziali(std::uint64_t segni) {
