@@ -278,8 +278,8 @@ bool contoSemplice(std::string_view testo, ContoSemplice& semplice) {
   Conto& conto = semplice.conto;
   Cursore c{testo, 0};
   // The next word's meaning, its dot and the blanks after it taken; none for no word.
+  // (Where a sign stands, the word read is empty, which no word of the lexicon is.)
   const auto voce = [&c]() -> latino::Significato {
-    if (!lettera(c.ora())) return {};
     const auto k = c.parola();
     if (!k) return {};
     c.salta('.');
@@ -415,7 +415,11 @@ Lettura valutaConto(Enunciato& e, const Conto& conto, const Datazione& datazione
     // February's length is its year's: the year the text's is in the style it is read
     // in, which any of the month's days tells (no style turns the year in February).
     e.data.giorno = 1;
-    e.data.annoComune = valuta(e, datazione).data.annoComune;
+    // In a place of the common style alone, with no style asked, a year of three or four
+    // figures is its common year, as the judgement would find.
+    const bool comune = !datazione.stile && datazione.luogo->soloComune() && !e.gemello &&
+                        !e.annoComune && e.cifreAnno - 3 <= 1;
+    e.data.annoComune = comune ? e.data.anno : valuta(e, datazione).data.annoComune;
     if (e.data.annoComune != 0)
       if (const int ultimo = ultimoGiorno(e.data.annoComune, 2, datazione.luogo->conto))
         giorni = ultimo;

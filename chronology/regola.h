@@ -153,9 +153,13 @@ constexpr bool bisestile(int anno, Computo computo) {
   return computo != Computo::Gregoriano || anno % 100 != 0 || anno % 400 == 0;
 }
 
+// The months of a common year. (A table of its own, not one in the function: that one
+// was written out anew at every call.)
+inline constexpr std::array<int, 12> kGiorniDeiMesi{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
 constexpr int giorniNelMese(int anno, int mese, Computo computo) {
-  constexpr int kLunghezze[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  return kLunghezze[mese - 1] + (mese == 2 && bisestile(anno, computo) ? 1 : 0);
+  return kGiorniDeiMesi[static_cast<std::size_t>(mese - 1)] +
+         (mese == 2 && bisestile(anno, computo) ? 1 : 0);
 }
 
 namespace dettaglio {

@@ -160,11 +160,10 @@ static_assert(giornoDel({Verso::Calende, 20, 3}, 28) == 0 &&
 
 // Each day of a month of each length named by a count that names it back.
 constexpr bool ogniGiornoTorna() {
-  constexpr int kLunghezze[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
   for (int mese = 1; mese <= 12; ++mese)
     // February of a common and a leap year, and of Sweden's 1712.
-    for (int giorni = kLunghezze[mese - 1]; giorni <= (mese == 2 ? 30 : kLunghezze[mese - 1]);
-         ++giorni)
+    for (int giorni = kGiorniDeiMesi[static_cast<std::size_t>(mese - 1)];
+         giorni <= (mese == 2 ? 30 : kGiorniDeiMesi[static_cast<std::size_t>(mese - 1)]); ++giorni)
       for (int g = 1; g <= giorni; ++g) {
         const Conto r = contoRomano(mese, g, giorni);
         const bool senzaNome = r.verso == Verso::Nessuno;
