@@ -303,53 +303,55 @@ Lettura valuta(const Enunciato& e, const Datazione& datazione) {
 
 namespace {
 
-// Any form but ISO, read from a copy followed by zeros, which words are read 16 bytes at a
-// time from. `base` is what a form around the text said of it already (an indiction).
-[[gnu::always_inline]] inline void leggiForme(std::string_view testo, const Datazione& datazione,
-                                              const Enunciato& base, Lettura& lettura) {
-  if (testo.empty()) {
-    lettura.esito = Esito::Vuota;
-    return;
-  }
-  if (testo.size() > kDataMassima) {
-    lettura.esito = Esito::TroppoLunga;
-    return;
-  }
-  std::array<char, kDataMassima + 16> copia;
-  std::memcpy(copia.data(), testo.data(), testo.size());
-  std::memset(copia.data() + testo.size(), 0, 16);
-  const std::string_view copiato{copia.data(), testo.size()};
-  lettura::Essenziale e = base;
-  if (!forma(copiato, e)) {
-    lettura = lettura::formeDocumentarie(copiato, datazione, base);
-    return;
-  }
+// The judgement of a date the fast reader found, made where the caller keeps it.
+[[gnu::always_inline]] inline Lettura giudicata(const lettura::Essenziale& e,
+                                                const Datazione& datazione, const Enunciato& base) {
+  Lettura lettura{Esito::NonUnaData, {}};
   if (base.clausole || e.annoComune ||
       !lettura::subito(e.data, e.cifreAnno, e.settimana, datazione, lettura)) {
     Enunciato tutto = base;
     static_cast<lettura::Essenziale&>(tutto) = e;
     lettura = lettura::valuta(tutto, datazione);
   }
+  return lettura;
+}
+
+// Any form but ISO, read from a copy followed by zeros, which words are read 16 bytes at a
+// time from. `base` is what a form around the text said of it already (an indiction).
+[[gnu::always_inline]] inline Lettura leggiForme(std::string_view testo, const Datazione& datazione,
+                                                 const Enunciato& base) {
+  if (testo.empty()) return {Esito::Vuota, {}};
+  if (testo.size() > kDataMassima) return {Esito::TroppoLunga, {}};
+  std::array<char, kDataMassima + 16> copia;
+  std::memcpy(copia.data(), testo.data(), testo.size());
+  std::memset(copia.data() + testo.size(), 0, 16);
+  const std::string_view copiato{copia.data(), testo.size()};
+  lettura::Essenziale e = base;
+  if (!forma(copiato, e)) return lettura::formeDocumentarie(copiato, datazione, base);
+  return giudicata(e, datazione, base);
+}
+
+// An ISO date's reading, made where the caller keeps it.
+[[gnu::always_inline]] inline Lettura leggiIso(const DataScritta& d, const Datazione& datazione,
+                                               const Enunciato& base) {
+  Lettura lettura{Esito::NonUnaData, {}};
+  if (base.clausole || !lettura::subito(d, 4, std::nullopt, datazione, lettura)) {
+    Enunciato e = base;
+    e.data = d;
+    e.cifreAnno = 4;
+    lettura = lettura::valuta(e, datazione);
+  }
+  return lettura;
 }
 
 // The reading of a text, from what `base` says of it: inlined into the reader of lines,
 // where `base` says nothing and costs nothing. One reading, made where the caller keeps
-// it: the road of the dates by the million copies nothing.
+// it, by whichever reader reads the text: no road copies it on the way.
 [[gnu::always_inline]] inline Lettura leggere(std::string_view testo, const Datazione& datazione,
                                               const Enunciato& base) {
-  Lettura lettura{Esito::NonUnaData, {}};
   // ISO first, read by position: the form of dates by the million.
-  if (DataScritta d; iso(testo, d)) {
-    if (base.clausole || !lettura::subito(d, 4, std::nullopt, datazione, lettura)) {
-      Enunciato e = base;
-      e.data = d;
-      e.cifreAnno = 4;
-      lettura = lettura::valuta(e, datazione);
-    }
-  } else {
-    leggiForme(testo, datazione, base, lettura);
-  }
-  return lettura;
+  if (DataScritta d; iso(testo, d)) return leggiIso(d, datazione, base);
+  return leggiForme(testo, datazione, base);
 }
 
 }  // namespace
