@@ -65,8 +65,7 @@ Lettura formeDocumentarie(std::string_view testo, const Datazione& datazione,
   if (letta) return l;
   if (Enunciato e = base; doppiaData(testo, e)) {
     l = inDueCalendari(e, datazione);
-  } else if (auto festa = perFesta(testo, datazione)) {
-    l = *festa;
+  } else if (perFesta(testo, datazione, l)) {
     // A feast judges its own day; an indiction stated around it is checked on that day.
     if (l.esito == Esito::Data) indizioneDetta(base, datazione, l);
   } else if (auto conClausola = conClausole(testo, datazione, base)) {

@@ -192,7 +192,7 @@ Lettura leggiDa(std::string_view testo, const Datazione& datazione, const Enunci
 bool doppiaData(std::string_view testo, Enunciato& e);
 // A date by feast (feste.cpp): its day depends on the place's Easter and styles, so the
 // form judges it itself.
-std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazione);
+bool perFesta(std::string_view testo, const Datazione& datazione, Lettura& lettura);
 // Roman dating (romane.cpp) and the entering and leaving month (notarili.cpp), read in the
 // frame they share (cornice.cpp), and any form with an indiction or a style of the year
 // before or after it (clausole.cpp): what the text says, or nothing (`letta` false) where

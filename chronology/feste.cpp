@@ -437,11 +437,12 @@ void leggiFesta(const Formula& f, const Datazione& datazione, Lettura& lettura) 
 
 }  // namespace
 
-std::optional<Lettura> perFesta(std::string_view testo, const Datazione& datazione) {
-  std::optional<Lettura> lettura;
-  if (const std::optional<Formula> formula = festivi::analizza(testo))
-    leggiFesta(*formula, datazione, lettura.emplace());
-  return lettura;
+bool perFesta(std::string_view testo, const Datazione& datazione, Lettura& lettura) {
+  const std::optional<Formula> formula = festivi::analizza(testo);
+  if (!formula) return false;
+  lettura = Lettura{};
+  leggiFesta(*formula, datazione, lettura);
+  return true;
 }
 
 }  // namespace lettura
