@@ -189,19 +189,15 @@ namespace {
 // The words a counted form cannot do without: the Kalends, Nones and Ides, the entering
 // and leaving month, the last day and the one before it, "pridie".
 constexpr bool necessaria(const latino::Significato& s) {
-  const auto p = static_cast<Parola>(s.valore);
-  return s.specie == Specie::Fisso ||
-         (s.specie == Specie::Parola &&
-          (p == Parola::Entrante || p == Parola::Uscente || p == Parola::Ultimo ||
-           p == Parola::Penultimo || p == Parola::Pridie));
+  return s.specie == Specie::Fisso || s.è(Parola::Entrante) || s.è(Parola::Uscente) ||
+         s.è(Parola::Ultimo) || s.è(Parola::Penultimo) || s.è(Parola::Pridie);
 }
 
 // The words that may begin one of the two shapes read word by word (below): "die",
 // "pridie", a count of one word, the Kalends, Nones and Ides.
 constexpr bool prima(const latino::Significato& s) {
-  const auto p = static_cast<Parola>(s.valore);
   return s.specie == Specie::Fisso || s.specie == Specie::Romano || s.specie == Specie::Ordinale ||
-         (s.specie == Specie::Parola && (p == Parola::Die || p == Parola::Pridie));
+         s.è(Parola::Die) || s.è(Parola::Pridie);
 }
 
 // The first four letters of some words of the lexicon (the whole of a shorter one), as
@@ -286,9 +282,6 @@ bool contoSemplice(std::string_view testo, ContoSemplice& semplice) {
     c.vuoti();
     return latino::kLessico.cerca(*k);
   };
-  const auto è = [](const latino::Significato& s, Parola p) {
-    return s.specie == Specie::Parola && s.valore == static_cast<int>(p);
-  };
   // The word where the count begins, unless figures stand there.
   latino::Significato s;
   const auto parola = [&c, &s, &voce] {
@@ -297,7 +290,7 @@ bool contoSemplice(std::string_view testo, ContoSemplice& semplice) {
     return true;
   };
   bool vista = parola();
-  const bool die = vista && è(s, Parola::Die);
+  const bool die = vista && s.è(Parola::Die);
   if (die) vista = parola();
   // The count: figures (one or two), a Roman numeral or an ordinal of one word; "pridie"
   // before the Kalends, Nones or Ides only.
@@ -310,15 +303,15 @@ bool contoSemplice(std::string_view testo, ContoSemplice& semplice) {
   } else if (s.specie == Specie::Romano || s.specie == Specie::Ordinale) {
     n = s.valore;
     detto = Numero::Detto;
-  } else if (è(s, Parola::Pridie) && !die) {
+  } else if (s.è(Parola::Pridie) && !die) {
     n = 2;
     detto = Numero::Pridie;
   }
   if (detto != Numero::Nessuno) s = voce();
   if (s.specie == Specie::Fisso && !die) {
     conto.verso = static_cast<Verso>(s.valore);
-  } else if (detto == Numero::Detto && (è(s, Parola::Entrante) || è(s, Parola::Uscente))) {
-    conto.verso = è(s, Parola::Entrante) ? Verso::Entrante : Verso::Uscente;
+  } else if (detto == Numero::Detto && (s.è(Parola::Entrante) || s.è(Parola::Uscente))) {
+    conto.verso = s.è(Parola::Entrante) ? Verso::Entrante : Verso::Uscente;
   } else {
     return false;
   }

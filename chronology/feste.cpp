@@ -28,6 +28,12 @@ std::optional<long> primaDiAvvento(int anno, const ContoDeiGiorni& conto) {
   return primaDiAvvento(numeroDelGiorno(anno, 12, 25, periodo->computo));
 }
 
+// The day of a fixed feast in a year of the count: the day after its own in a leap year,
+// for one kept on a day after the doubled one.
+int giornoFisso(const Festa& festa, int anno, Computo computo) {
+  return festa.giorno + (festa.bisesto && bisestile(anno, base(computo)) ? 1 : 0);
+}
+
 // The day of the feast's row itself in the year.
 GiornoDellaFesta giornoBase(const Festa& festa, int anno, const Luogo& luogo) {
   GiornoDellaFesta g;
@@ -63,9 +69,8 @@ GiornoDellaFesta giornoBase(const Festa& festa, int anno, const Luogo& luogo) {
     case Base::Fissa:
       break;
   }
-  int giorno = festa.giorno;
-  const Periodo* periodo = conto.periodo(anno, festa.mese, giorno);
-  if (periodo && festa.bisesto && bisestile(anno, base(periodo->computo))) ++giorno;
+  const Periodo* periodo = conto.periodo(anno, festa.mese, festa.giorno);
+  const int giorno = periodo ? giornoFisso(festa, anno, periodo->computo) : festa.giorno;
   if (!periodo || !esistevaNel(*periodo, anno, festa.mese, giorno, conto)) {
     g.esito = Esito::Inesistente;
     g.mancante = {anno, festa.mese, giorno};
@@ -156,18 +161,13 @@ bool conRelazione(const Formula& f, const Festa& festa, int anno, const Luogo& l
 // The date of a day number of the common year `anno` in the count, worked out from the
 // number of the year's 1 March: nothing for a day of another year.
 std::optional<Giornata> nellAnno(long numero, int anno, Computo computo, long marzo) {
-  long giorni = numero - marzo;
-  if (giorni >= 306) return std::nullopt;
-  if (giorni >= 0) {
-    // As the day numbers count months, from March: 153 days every five.
-    const long mesi = (5 * giorni + 2) / 153;
-    return Giornata{anno, static_cast<int>(mesi + 3),
-                    static_cast<int>(giorni - (153 * mesi + 2) / 5 + 1)};
-  }
-  giorni += 31 + 28 + (bisestile(anno, computo) ? 1 : 0);
-  if (giorni < 0) return std::nullopt;
-  return giorni < 31 ? Giornata{anno, 1, static_cast<int>(giorni + 1)}
-                     : Giornata{anno, 2, static_cast<int>(giorni - 30)};
+  // March to December are the first 306 days from this 1 March; January and February the
+  // last of those from the one before.
+  const bool daQuesto = numero >= marzo;
+  const long giorni = numero - marzo + (daQuesto ? 0 : 365 + (bisestile(anno, computo) ? 1 : 0));
+  if (daQuesto ? giorni >= 306 : giorni < 306) return std::nullopt;
+  const auto [mese, giorno] = dettaglio::daPrimoMarzo(giorni);
+  return Giornata{anno, mese, giorno};
 }
 
 }  // namespace
@@ -187,27 +187,22 @@ std::optional<GiornoNellAnno> giornoNellAnno(const Formula& f, int anno, const L
   // tell the day.
   if (rigaPer(anno, luogo)) return std::nullopt;
   const ContoDeiGiorni& conto = luogo.conto;
-  const int periodo = conto.indice(anno, 1, 1);
-  if (periodo < 0 || periodo != conto.indice(anno, 12, 31)) return std::nullopt;
-  const Periodo& p = conto[static_cast<std::size_t>(periodo)];
-  const Computo computo = p.computo;
-  if (computo == Computo::Svedese) return std::nullopt;
+  const Periodo* p = conto.annoIntero(anno);
+  if (!p || p->computo == Computo::Svedese) return std::nullopt;
+  const Computo computo = p->computo;
   const long marzo = numeroDelGiorno(anno, 3, 1, computo);
   long numero = 0;
   switch (festa.base) {
     case Base::Pasqua:
-      if (computo == Computo::Gregoriano ? anno < kPrimaPasquaGregoriana
-                                         : anno < kPrimaPasquaDionigi)
-        return std::nullopt;
-      // Easter as pasquaNelComputo counts it, from the 1 March at hand.
-      numero = dettaglio::domenicaDopo(marzo + limiteDaMarzo(anno, computo) - 1) + festa.scarto;
+      if (primaDelComputo(anno, computo)) return std::nullopt;
+      numero = pasquaDaMarzo(anno, computo, marzo) + festa.scarto;
       break;
     case Base::Avvento:
       numero = primaDiAvvento(numeroDelGiorno(anno, 12, 25, computo)) + festa.scarto;
       break;
     case Base::Fissa: {
-      const int giorno = festa.giorno + (festa.bisesto && bisestile(anno, base(computo)) ? 1 : 0);
-      if (!esistevaNel(p, anno, festa.mese, giorno, conto)) return std::nullopt;
+      const int giorno = giornoFisso(festa, anno, computo);
+      if (!esistevaNel(*p, anno, festa.mese, giorno, conto)) return std::nullopt;
       numero = numeroDelGiorno(anno, festa.mese, giorno, computo);
       break;
     }

@@ -265,6 +265,9 @@ inline constexpr auto kOrdinaliItaliani = std::to_array<Voce>({
 struct Significato {
   Specie specie = Specie::Nessuna;
   std::uint8_t valore = 0;
+  constexpr bool è(Parola p) const {
+    return specie == Specie::Parola && valore == static_cast<int>(p);
+  }
   friend constexpr bool operator==(const Significato&, const Significato&) = default;
 };
 

@@ -105,17 +105,23 @@ struct DomenicaDiPasqua {
   Giornata data;
   long numero;
 };
-// The paschal limit of one computus as a day of March (1 April is the 32nd).
-constexpr int limiteDaMarzo(int anno, Computo computo) {
+// Easter Sunday's day number in one computus, from the day number `marzo` of the year's
+// 1 March in that computus's count: the Sunday after the paschal limit.
+constexpr long pasquaDaMarzo(int anno, Computo computo, long marzo) {
   const Giornata l = base(computo) == Computo::Gregoriano ? limitePasqualeGregoriano(anno)
                                                           : limitePasqualeGiuliano(anno);
-  return l.mese == 3 ? l.giorno : l.giorno + 31;
+  return dettaglio::domenicaDopo(marzo + (l.mese == 3 ? l.giorno : l.giorno + 31) - 1);
 }
 constexpr DomenicaDiPasqua pasquaNelComputo(int anno, Computo computo) {
-  const int limite = limiteDaMarzo(anno, computo);
-  const long numero = numeroDelGiorno(anno, 3, 1, base(computo)) + limite - 1;
-  const long domenica = dettaglio::domenicaDopo(numero);
-  return {dettaglio::daMarzo(anno, limite + static_cast<int>(domenica - numero)), domenica};
+  const long marzo = numeroDelGiorno(anno, 3, 1, base(computo));
+  const long domenica = pasquaDaMarzo(anno, computo, marzo);
+  return {dettaglio::daMarzo(anno, static_cast<int>(domenica - marzo) + 1), domenica};
+}
+// Whether a year is before the first its computus gives Easter for: Dionysius's tables
+// for the Julian, 1583 for the Gregorian.
+constexpr bool primaDelComputo(int anno, Computo computo) {
+  return base(computo) == Computo::Gregoriano ? anno < kPrimaPasquaGregoriana
+                                              : anno < kPrimaPasquaDionigi;
 }
 
 // Easter by the Julian computus, a date of the Julian calendar.

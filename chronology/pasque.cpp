@@ -96,11 +96,10 @@ PasquaDelLuogo pasquaDelLuogo(int anno, const Luogo& luogo) {
     return pasqua;
   }
   // Most years are in one period of the place from January to December: its computus.
-  const Periodo* periodo = conto.periodo(anno, 1, 1);
-  if (periodo && periodo == conto.periodo(anno, 12, 31) && periodo->computo != Computo::Svedese) {
+  const Periodo* periodo = conto.annoIntero(anno);
+  if (periodo && periodo->computo != Computo::Svedese) {
     const Computo computo = periodo->computo;
-    if (computo == Computo::Gregoriano ? anno < kPrimaPasquaGregoriana
-                                       : anno < kPrimaPasquaDionigi) {
+    if (primaDelComputo(anno, computo)) {
       pasqua.esito =
           computo == Computo::Gregoriano ? Esito::PrimaDiGregorio : Esito::PrimaDiDionigi;
       return pasqua;
@@ -120,11 +119,10 @@ PasquaDelLuogo pasquaDelLuogo(int anno, const Luogo& luogo) {
     const std::optional<Computo> delLuogo = computoDelGiorno(numero, conto);
     inUnCalendario = inUnCalendario || delLuogo;
     if (!delLuogo || base(*delLuogo) != computo) continue;
-    if (computo == Computo::Gregoriano && anno < kPrimaPasquaGregoriana) {
-      gregorianaPrima = true;
+    if (primaDelComputo(anno, computo)) {
+      gregorianaPrima = gregorianaPrima || computo == Computo::Gregoriano;
       continue;
     }
-    if (computo == Computo::Giuliano && anno < kPrimaPasquaDionigi) continue;
     ++quante;
     pasqua.numero = numero;
   }

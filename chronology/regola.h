@@ -97,6 +97,12 @@ class ContoDeiGiorni {
   constexpr const Periodo* periodo(int anno, int mese, int giorno) const {
     return periodo(dettaglio::chiave(anno, mese, giorno));
   }
+  // The one period that holds the whole year, January to December; none for a year two
+  // periods share, or none has.
+  constexpr const Periodo* annoIntero(int anno) const {
+    const Periodo* p = periodo(anno, 1, 1);
+    return p && p == periodo(anno, 12, 31) ? p : nullptr;
+  }
 
   // The count a written date is in; nothing for a date outside every period.
   constexpr std::optional<Computo> computo(int anno, int mese, int giorno) const {
@@ -203,6 +209,19 @@ constexpr long numeroDelGiorno(int anno, int mese, int giorno, Computo computo) 
   return 146097L * era + 365L * anni + anni / 4 - anni / 100 + nellAnno;
 }
 
+namespace dettaglio {
+// The month (1 to 12) and day of the day `giorni` after a 1 March, 0 to 365: the months
+// counted from March, 153 days every five, January and February last.
+struct MeseEGiorno {
+  int mese, giorno;
+};
+constexpr MeseEGiorno daPrimoMarzo(long giorni) {
+  const long mesi = (5 * giorni + 2) / 153;
+  return {static_cast<int>(mesi < 10 ? mesi + 3 : mesi - 9),
+          static_cast<int>(giorni - (153 * mesi + 2) / 5 + 1)};
+}
+}  // namespace dettaglio
+
 // The date a day number has in the given count: the inverse of numeroDelGiorno, but for
 // Sweden's 30 February 1712, which no rule gives (its period's table does).
 constexpr Giornata giornataDi(long numero, Computo computo) {
@@ -221,10 +240,8 @@ constexpr Giornata giornataDi(long numero, Computo computo) {
     anni = 400 * era + nellEra;
     nelCiclo -= 365 * nellEra + nellEra / 4 - nellEra / 100;
   }
-  const long mesi = (5 * nelCiclo + 2) / 153;
-  const int mese = static_cast<int>(mesi < 10 ? mesi + 3 : mesi - 9);
-  return {static_cast<int>(anni + (mese <= 2 ? 1 : 0)), mese,
-          static_cast<int>(nelCiclo - (153 * mesi + 2) / 5 + 1)};
+  const auto [mese, giorno] = dettaglio::daPrimoMarzo(nelCiclo);
+  return {static_cast<int>(anni + (mese <= 2 ? 1 : 0)), mese, giorno};
 }
 
 // The years the window offers, from the first century cell to the last.
