@@ -410,8 +410,8 @@ Lettura valutaConto(Enunciato& e, const Conto& conto, const Datazione& datazione
     e.data.giorno = 1;
     // In a place of the common style alone, with no style asked, a year of three or four
     // figures is its common year, as the judgement would find.
-    const bool comune = !datazione.stile && datazione.luogo->soloComune() && !e.gemello &&
-                        !e.annoComune && e.cifreAnno - 3 <= 1;
+    const bool comune =
+        datazione.soloAnnoComune() && !e.gemello && !e.annoComune && e.cifreAnno - 3 <= 1;
     e.data.annoComune = comune ? e.data.anno : valuta(e, datazione).data.annoComune;
     if (e.data.annoComune != 0)
       if (const int ultimo = ultimoGiorno(e.data.annoComune, 2, datazione.luogo->conto))

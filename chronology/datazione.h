@@ -41,6 +41,10 @@ struct Datazione {
   std::optional<Indizione> indizione{};
   bool forme = false;
   DettagliDocumentari* dettagli = nullptr;
+
+  // Whether every year written is the common one: no style asked, and the place used no
+  // other.
+  constexpr bool soloAnnoComune() const { return !stile && luogo->soloComune(); }
 };
 
 // A date as a terminal or a document gives it. `anno` is the year as written;

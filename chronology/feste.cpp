@@ -305,7 +305,7 @@ void leggiFesta(const Formula& f, const Datazione& datazione, Lettura& lettura) 
 
   const Luogo& luogo = *datazione.luogo;
   const Festa& festa = kFeste[static_cast<std::size_t>(f.festa)];
-  const bool comune = !datazione.stile && luogo.soloComune();
+  const bool comune = datazione.soloAnnoComune();
   // Where every year is the common one, the days of a feast of neither the first nor the
   // last month of the year are of its own year: that year's feast is the one. (Any
   // refusal is explained below.)

@@ -198,7 +198,7 @@ Lettura valuta(const Enunciato& e, const Datazione& datazione) {
   }
   const Luogo& luogo = *datazione.luogo;
   Stile stile = Stile::Comune;
-  const bool senzaStile = !datazione.stile && luogo.soloComune();
+  const bool senzaStile = datazione.soloAnnoComune();
   // The common year the text states, which tells apart a day a style writes twice.
   std::optional<int> detto;
   if (!e.annoDoppio) detto = e.annoComune;
